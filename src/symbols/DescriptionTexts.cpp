@@ -1,0 +1,463 @@
+#include "DescriptionTexts.h"
+
+#include <iterator>
+
+// "Fu Symbol" and "Bat" share this paragraph; "Bat" puts a short label in front of it.
+#define FU_TEXT                                                                            \
+    "Fu is the Chinese character for good fortune and blessing. Spoken aloud, fu also "    \
+    "means bat, written with another character but sounding the same, so the bat is an "   \
+    "emblem of happiness, and five bats stand for the Five Blessings: long life, wealth, " \
+    "health, love of virtue and a peaceful death. At New Year the sign is often hung "     \
+    "upside down, since dao, upside down, sounds like arrived."
+
+// "Broken Arrow" and "Crossed Arrows" share this paragraph; "Crossed Arrows" puts a short label
+// in front of it.
+#define ARROW_TEXT                                                                           \
+    "In many cultures around the world, arrow has been revered from time immemorial as a "   \
+    "sign of physical power, speed, war, travel, wisdom, force, direction and movement. In " \
+    "popular lists of Native American symbols a broken arrow stands for peace: an arrow "    \
+    "snapped in two shows that weapons have been laid down and a quarrel has ended."
+
+// One array per tradition, position 1 first, in the order of the tradition's names. The texts
+// are shown verbatim, so runs of spaces and trailing spaces are part of the data.
+
+static constexpr const char *const kIndian[] = {
+    // 1 Aum
+    "Aum, also written Om, is the sacred syllable of Hinduism, Buddhism and Jainism. The "
+    "Mandukya Upanishad reads its three sounds A, U and M as waking, dreaming and deep "
+    "sleep, and the silence after them as a fourth state beyond all three. It is chanted "
+    "at the start of prayers and rites, and its written sign is set at the head of letters "
+    "and on doorways to invite blessing and good fortune. ",
+    // 2 Bell
+    "In Hindu worship a bell, the ghanta, is rung as a devotee enters a temple and during "
+    "aarti, the waving of lamps before the deity. Its clear ring is said to call the "
+    "attention of the god, to focus the mind of the worshipper and to drive away evil "
+    "spirits. A small brass bell is therefore kept in many household shrines and rung at "
+    "every puja as a sign of auspicious beginnings. ",
+    // 3 Betel Leaf (Paan)
+    "The heart-shaped leaf of the betel vine, Piper betle, is offered to the gods in Hindu "
+    "puja and appears in nearly every auspicious ceremony in India, from weddings to "
+    "housewarmings. Betel leaves with areca nut are traditionally given to guests as a "
+    "mark of respect and hospitality, and the fresh green leaf stands for freshness, "
+    "prosperity and lasting good fortune.",
+    // 4 Bindi or Dot
+    "The bindi, from the Sanskrit bindu, a point or drop, is the dot worn on the forehead "
+    "between the eyebrows, where yogic tradition places the ajna chakra or third eye. "
+    "Traditionally made of red kumkum, it marks a married Hindu woman and is believed to "
+    "sharpen concentration and to guard against bad luck and the evil eye. Today girls and "
+    "unmarried women also wear it as an ornament.",
+    // 5 Coconut
+    "The coconut, called shriphala, the fruit of the goddess Shri, is offered in Hindu "
+    "temples and broken at the start of new ventures, from opening a shop to buying a new "
+    "vehicle. Its hard shell is likened to the ego that must be broken to reveal the pure "
+    "white kernel within, and a whole coconut crowning a water-filled kalash pot stands "
+    "for abundance and the favour of Lakshmi. ",
+    // 6 Conch shells (Shankh)
+    "The shankh is the shell of a large sea snail, and a rare shell that coils to the "
+    "right is especially prized. The god Vishnu holds the conch Panchajanya in one of his "
+    "hands, and its sound is likened to the sacred syllable Om. Blowing a conch at the "
+    "start of rituals and festivals is believed to banish evil and announce good fortune, "
+    "and keeping one at home is said to win the favour of Lakshmi.",
+    // 7 Lamp
+    "The diya, a small clay lamp filled with ghee or oil and lit with a cotton wick, is a "
+    "central symbol of Hindu worship. Its flame stands for knowledge driving away the "
+    "darkness of ignorance. Lighting a lamp at dusk is a daily household rite, and at "
+    "Diwali, the festival of lights, rows of diyas are set out to welcome Lakshmi, the "
+    "goddess of wealth, and the good fortune she brings. ",
+    // 8 Pyramid
+    "In modern Vastu practice, small pyramids of copper, brass or crystal are popularly "
+    "believed to correct faults in the layout of a home and to gather positive energy, an "
+    "idea owing much to the pyramid power craze of the twentieth century. India's own "
+    "pyramids are the towers of its temples, such as the stepped vimana of the "
+    "Brihadeeswarar temple at Thanjavur, rising tier upon tier toward the divine.",
+    // 9 Rudraksha
+    "Rudraksha beads are the dried stones of the fruit of Elaeocarpus trees, which grow "
+    "from the foothills of the Himalaya to Southeast Asia. The name means eye of Rudra, a "
+    "form of Shiva, and legend says the first trees grew from tears that Shiva shed. "
+    "Strung into malas for counting prayers and sorted by the number of faces, or mukhi, "
+    "on the seed, they are worn to calm the mind and protect the wearer.",
+    // 10 Swastika
+    "The swastika, from the Sanskrit svastika, conducive to well-being, is one of the "
+    "oldest auspicious signs of India and already appears on seals of the Indus Valley "
+    "civilisation. Hindus, Buddhists and Jains draw it on thresholds, account books and "
+    "wedding invitations, often in red, to invite good fortune. Its ancient meaning is "
+    "unrelated to the political use of the sign in twentieth-century Europe.",
+    // 11 Tulsi
+    "Tulsi, or holy basil (Ocimum tenuiflorum), is revered in Hinduism as an earthly form "
+    "of the goddess Tulsi, beloved of Vishnu. Many Hindu homes grow it in a raised pot "
+    "called a tulsi vrindavan in the courtyard, water it and walk around it every day, and "
+    "its leaves are offered in the worship of Vishnu and Krishna. The plant is believed to "
+    "purify the home and bring health and good fortune. ",
+    // 12 Wheel
+    "The wheel, or chakra, is an ancient Indian symbol of time, order and righteous law. "
+    "The first sermon of the Buddha is called setting in motion the wheel of dharma, and "
+    "the 24-spoked Ashoka Chakra from the lion capital at Sarnath stands at the centre of "
+    "the national flag of India. In Hindu art Vishnu carries the spinning Sudarshana "
+    "Chakra, and the wheel is a sign of progress and good fortune.",
+};
+static_assert(std::size(kIndian) == 12);
+
+static constexpr const char *const kChinese[] = {
+    // 1 Bamboo
+    "Bamboo bends in the wind without breaking and stays green through winter, so in China "
+    "it stands for resilience, integrity and long life, and it is one of the Three Friends "
+    "of Winter with the pine and the plum. Its hollow stem is a sign of humility. The "
+    "lucky bamboo sold for homes today is in fact a Dracaena, popularly believed in feng "
+    "shui to bring luck by the number of its stalks. ",
+    // 2 Bat
+    "Fu symbol : " FU_TEXT,
+    // 3 Butterfly
+    "In Chinese the butterfly, hudie, is a symbol of joy, love and long life, since die "
+    "sounds like a word for a person of seventy or eighty years. A pair of butterflies "
+    "stands for a happy marriage, an image tied to the tale of the Butterfly Lovers, Liang "
+    "Shanbo and Zhu Yingtai, whose spirits rose from their grave as two butterflies, and "
+    "butterflies often decorate wedding gifts and embroidery. ",
+    // 4 Crab
+    "This is a status symbol. It is said to bring about prosperity and happiness. It is "
+    "also said to increase fertility.",
+    // 5 Crane
+    "The red-crowned crane is the Chinese emblem of longevity and is said in legend to "
+    "live a thousand years and to carry immortals to heaven on its back. It is often "
+    "painted beside pine trees, another sign of long life, as a birthday wish for an "
+    "elder. Under the Ming and Qing dynasties a crane was embroidered on the rank badge of "
+    "the highest civil officials, so it also signifies high office.",
+    // 6 Dragon
+    "The Chinese dragon, long, is a benevolent creature that rules water, rain and rivers, "
+    "unlike the fire-breathing monster of European legend. It became the emblem of the "
+    "emperor and is one of the twelve animals of the Chinese zodiac. Dragon dances at the "
+    "New Year are held to drive off evil and bring good luck, and people born in a dragon "
+    "year are thought to be strong, lucky and successful. ",
+    // 7 Fu Symbol
+    FU_TEXT,
+    // 8 Gold Fish
+    "Goldfish were first bred for their colour in China more than a thousand years ago "
+    "from a wild carp. The word for fish, yu, sounds like the word for surplus, and jinyu, "
+    "goldfish, sounds like gold and jade, so goldfish stand for abundance. In feng shui an "
+    "aquarium of goldfish, often eight gold and one black, is popularly believed to draw "
+    "money while the black fish absorbs bad luck.",
+    // 9 Gold Ingots
+    "Gold and silver ingots, yuanbao, served as money in imperial China, and the "
+    "boat-shaped ingot with raised ends and a rounded centre is the form most often shown. "
+    "Replicas are set out at the Spring Festival, carried by Caishen, the god of wealth, "
+    "and folded from paper as offerings, and in feng shui they are popularly placed in "
+    "homes and shops to attract wealth and prosperity. ",
+    // 10 Horse
+    "In China the horse stands for speed, perseverance and success, and the saying ma dao "
+    "cheng gong, success on the arrival of the horse, is a common wish for a quick "
+    "achievement. It is the seventh animal of the Chinese zodiac. The galloping horses of "
+    "Xu Beihong made it a favourite subject of modern Chinese painting, and in feng shui a "
+    "horse figure is popularly believed to bring fame and advancement.",
+    // 11 Jade
+    "Jade, yu, has been carved in China since Neolithic times, and Confucius is said to "
+    "have compared its qualities to the virtues of a gentleman. It stands for purity, "
+    "nobility and long life, and Han princes were buried in suits of jade plates. A jade "
+    "bangle or pendant is still a favourite gift, and it is popularly believed to protect "
+    "its wearer, even breaking in their place when misfortune strikes. ",
+    // 12 Magpie
+    "The magpie is the bird of joy in China, where its name, xique, begins with the "
+    "character for happiness. A magpie chattering near the house is said to announce good "
+    "news or guests. In the legend of the Cowherd and the Weaver Girl, magpies form a "
+    "bridge across the Milky Way so the lovers can meet on the seventh night of the "
+    "seventh month, and a magpie on a plum branch is a wish for happiness.",
+    // 13 Orchid
+    "The orchid is one of the Four Gentlemen of Chinese painting, with the plum, bamboo "
+    "and chrysanthemum, and stands for refinement, integrity and quiet virtue. Confucius "
+    "is said to have likened a person of noble character to an orchid that keeps its "
+    "fragrance even when it grows unseen in a deep forest. A flowering orchid is a "
+    "favourite gift at the Lunar New Year as a sign of elegance and prosperity. ",
+    // 14 Phoenix
+    "The fenghuang, the Chinese phoenix, is a mythical bird said to appear only in times "
+    "of peace and good government. Unlike the phoenix of the West it is not reborn from "
+    "fire. As the emblem of the empress it was paired with the dragon of the emperor, and "
+    "the dragon and phoenix together remain a symbol of a happy marriage, shown on wedding "
+    "decorations to wish the couple harmony and good fortune.",
+    // 15 Three Legged Toad
+    "The three-legged toad, Jin Chan or the golden toad, is a popular Chinese charm for "
+    "wealth. It is usually shown sitting on a heap of coins with a coin in its mouth. "
+    "Legend says it was tamed by the Taoist immortal Liu Hai, who lured it out of a well "
+    "with a string of gold coins. In feng shui it is popularly placed near the entrance "
+    "facing into the room, so that it brings money in rather than out.",
+    // 16 Tortoise
+    "The tortoise is one of the Four Benevolent Animals of Chinese lore, with the dragon, "
+    "phoenix and qilin, and stands for longevity, endurance and stability. In myth the "
+    "goddess Nuwa used the legs of a great turtle to prop up the sky, and the Black "
+    "Tortoise guards the north. Its shell was used for divination under the Shang, and a "
+    "tortoise figure is popularly kept at home for support and long life. ",
+    // 17 Wealth Ship
+    "The wealth ship is a model sailing junk laden with gold ingots, coins and gems, "
+    "recalling the merchant ships that brought riches back to China from distant ports. In "
+    "feng shui it is popularly set near the front door with its bow pointing into the "
+    "home, so that the ship is seen to sail in and unload its cargo of prosperity, and it "
+    "is a common gift for the opening of a new business.",
+    // 18 Yin Yang
+    "The yin yang symbol, the taijitu, shows two interlocking halves, one dark and one "
+    "light, each holding a dot of the other. Yin is the dark, cool, receptive side and "
+    "yang the bright, warm, active side, and neither exists without the other. In Taoist "
+    "thought and traditional Chinese medicine balance between them means health and "
+    "harmony, so the sign is worn as a charm for balance and good fortune.",
+};
+static_assert(std::size(kChinese) == 18);
+
+static constexpr const char *const kJapanese[] = {
+    // 1 Beckoning Cat
+    "The maneki-neko, or beckoning cat, is a figurine of a seated cat with one paw raised "
+    "in the Japanese gesture that calls someone in. A raised right paw is said to invite "
+    "money and a raised left paw to invite customers, so it stands at the entrances of "
+    "shops and restaurants. One legend ties it to the Gotokuji temple in Tokyo, where a "
+    "cat beckoned a passing lord inside just before a storm broke.",
+    // 2 Benten
+    "Benten, or Benzaiten, is the only goddess among the Seven Lucky Gods of Japan. She "
+    "derives from the Hindu river goddess Sarasvati and is the patron of music, eloquence, "
+    "learning, art and flowing water. She is shown playing the biwa, a Japanese lute, and "
+    "is often enshrined on islands and beside ponds, as at Enoshima, where people pray to "
+    "her for talent, beauty and wealth. ",
+    // 3 Bishamon
+    "Bishamon, or Bishamonten, is the warrior among the Seven Lucky Gods. Derived from "
+    "Vaisravana, the Buddhist guardian king of the north, he wears armour and holds a "
+    "spear in one hand and a small pagoda in the other. He protects the righteous, "
+    "punishes evildoers and guards the treasure of the Buddhist law, and he is prayed to "
+    "for victory, protection and wealth.",
+    // 4 Daikokuten
+    "Daikokuten, one of the Seven Lucky Gods, is the god of wealth, farming and the "
+    "kitchen. Derived from the Hindu Mahakala and merged with the native god Okuninushi, "
+    "he is shown as a smiling, stout figure standing on two bales of rice, with a sack of "
+    "treasures over his shoulder and a magic mallet that showers wealth on his "
+    "worshippers. Rats, his messengers, often keep him company.",
+    // 5 Daruma Doll
+    "The Daruma doll is a round, hollow papier-mache figure modelled on Bodhidharma, the "
+    "legendary founder of Zen, who is said to have meditated so long that he lost the use "
+    "of his limbs. Weighted at the bottom, it rights itself when knocked over, a symbol of "
+    "perseverance. Its eyes are left blank: the owner paints in one eye when making a wish "
+    "or setting a goal and the other when it is fulfilled.  ",
+    // 6 Ebisu
+    "Ebisu is the god of fishermen, commerce and honest work, and the only one of the "
+    "Seven Lucky Gods held to be native to Japan rather than drawn from India or China. He "
+    "is shown as a cheerful, bearded man in a tall hat, holding a fishing rod and a red "
+    "sea bream, tai, a fish whose name echoes medetai, joyous. Merchants honour him at the "
+    "Toka Ebisu festival in January. ",
+    // 7 Fukurokuju
+    "Fukurokuju is one of the Seven Lucky Gods, and his name joins the words for happiness "
+    "(fuku), wealth (roku) and long life (ju). Thought to derive from a Taoist hermit of "
+    "the Song dynasty and linked with the Chinese star god of longevity, he is shown as an "
+    "old man with a very tall forehead, a staff and a scroll, often with a crane. He is "
+    "prayed to for a long, prosperous life.",
+    // 8 Jurojin
+    "He is the God of good luck, happiness and money. He also protects us from all evils "
+    "and gives us a long life.",
+    // 9 Laughing Buddha
+    "The Laughing Buddha, known in Japan as Hotei, is the cheerful, fat, bald monk among "
+    "the Seven Lucky Gods. He is based on Budai, a wandering Chinese Chan monk of the "
+    "tenth century who carried his few belongings in a cloth sack, and he came to be seen "
+    "as a form of Maitreya, the Buddha to come. Rubbing his big belly is popularly "
+    "believed to bring good luck, and he stands for contentment and plenty.",
+    // 10 Tanuki
+    "He is said to be the god of food. He is also a symbol of good luck. They are "
+    "considered to be symbols of fertility.",
+};
+static_assert(std::size(kJapanese) == 10);
+
+static constexpr const char *const kEgyptian[] = {
+    // 1 Angel
+    "Ancient Egypt had no angels in the later Jewish, Christian and Islamic sense, but its "
+    "art is full of winged protectors. Goddesses such as Isis and Maat were shown with "
+    "outstretched wings sheltering the king or the dead, and the ba, a part of the soul, "
+    "was drawn as a human-headed bird. Winged figures on coffins and shrines acted as "
+    "guardians, and such winged protectors remain charms of safety.",
+    // 2 Ankh
+    "The ankh is the ancient Egyptian hieroglyph for life, a cross topped with a loop. "
+    "Gods are often shown holding it to the nose of the king to give him the breath of "
+    "life, and it appears in royal names such as Tutankhamun, the living image of Amun. "
+    "Worn as an amulet and placed in tombs, it promised life, health and protection, and "
+    "it remains one of the best-known signs of Egypt. ",
+    // 3 Caduceus
+    "The caduceus is the herald's staff of the Greek god Hermes, a rod twined by two "
+    "snakes, often with wings. In Egypt under the Ptolemies the Greeks identified Hermes "
+    "with Thoth, the ibis-headed god of wisdom and writing, and the staff was carried by "
+    "Hermanubis, a blend of Hermes and Anubis. A sign of trade, safe travel and good luck, "
+    "it is often confused with the one-snake rod of Asclepius.",
+    // 4 Elephant
+    "Elephants roamed the Nile lands in prehistoric times and appear in Egyptian rock art "
+    "and on early pottery, and the island of Elephantine at Aswan was called Abu, "
+    "elephant, perhaps for the ivory trade that passed through it. Ivory was carved into "
+    "combs, amulets and figurines. Today an elephant with its trunk raised is a popular "
+    "charm that is believed to bring good luck, strength and wisdom.",
+    // 5 Eye of Horus
+    "The Eye of Horus, or wedjat, is an ancient Egyptian symbol of protection, royal power "
+    "and good health. In myth Horus lost his left eye in his battle with Seth for the "
+    "throne of Osiris, and Thoth, or in some versions Hathor, restored and healed it, so "
+    "the eye came to stand for healing and wholeness. It was one of the most common "
+    "amulets, worn by the living and placed with mummies to protect them.",
+    // 6 Isis
+    "Isis was one of the great goddesses of ancient Egypt, the wife of Osiris and the "
+    "mother of Horus. After Seth killed Osiris she gathered his body and by her magic "
+    "revived him long enough to conceive Horus, whom she hid and raised in the marshes of "
+    "the Delta. Revered as mother, healer and mistress of magic, she was asked for "
+    "protection, and her knot amulet, the tyet, guarded the dead.",
+    // 7 Lotus Flower
+    "The blue water lily of the Nile, seshen to the Egyptians and usually called the "
+    "lotus, opens its flowers in the morning and closes them later in the day. It "
+    "therefore stood for the sun, creation and rebirth, and in one creation myth the young "
+    "sun god rose from a lotus on the primeval waters. The flower was offered to the gods, "
+    "worn at feasts and carved on temple columns as a sign of renewal",
+    // 8 Scarab
+    "The scarab beetle rolls balls of dung across the ground, and the Egyptians saw in it "
+    "an image of the god Khepri pushing the sun across the sky each morning. Young beetles "
+    "seemed to rise from the earth on their own, so the scarab became a symbol of "
+    "creation, renewal and rebirth. Scarab amulets were worn for luck and protection, and "
+    "heart scarabs were laid over the hearts of mummies. ",
+};
+static_assert(std::size(kEgyptian) == 8);
+
+static constexpr const char *const kEnglish[] = {
+    // 1 3 Keys
+    "Three keys worn together make a charm popularly said to unlock the doors to health, "
+    "wealth and love. Keys have long stood for power, knowledge and access: in Christian "
+    "art Saint Peter holds the keys of heaven, and a ceremonial key to a city is given as "
+    "an honour. In Britain a key was the traditional gift for a twenty-first birthday, "
+    "when the young adult got the key of the door.",
+    // 2 Acorn
+    "The acorn is the seed of the oak, a tree sacred to the Norse god Thor and thought to "
+    "attract lightning. Keeping an acorn on a windowsill was said to protect a house from "
+    "lightning, a custom popularly said to explain the acorn-shaped pulls on old window "
+    "blinds. Because a mighty oak grows from a small seed, an acorn in the pocket is "
+    "carried for luck, long life and youthful vigour. ",
+    // 3 Coin
+    "Finding a coin, above all one lying heads up, is widely held to bring good luck, as "
+    "the rhyme says: find a penny, pick it up, and all the day you'll have good luck. A "
+    "silver sixpence was traditionally stirred into the Christmas pudding or put in the "
+    "shoe of a bride, as the old wedding rhyme asks, and bent or holed coins were kept as "
+    "charms against misfortune.",
+    // 4 Four Leaf Clover
+    "Four-leafed clovers are believed to be very lucky for their rarity.       Most clover "
+    "has three leaflets, and only a small share of plants, often put at one in five to ten "
+    "thousand, grow a fourth. By tradition the four leaves stand for faith, hope, love and "
+    "luck, and Irish lore says that Saint Patrick used the three-leaved shamrock to "
+    "explain the Holy Trinity.",
+    // 5 Horseshoe
+    "A horseshoe nailed over a door is one of the oldest English good luck charms. Iron "
+    "was believed to repel witches and evil spirits, and legend says Saint Dunstan, a "
+    "blacksmith who became Archbishop of Canterbury, nailed a shoe to the hoof of the "
+    "Devil and freed him only on his promise never to enter a house with a horseshoe above "
+    "the door. Hung points up, it is said to hold the luck in. ",
+    // 6 Ladybug
+    "The ladybug, called the ladybird in Britain, is a small spotted beetle named after "
+    "the Virgin Mary, Our Lady, to whom farmers are said to have prayed for help against "
+    "pests. These beetles eat aphids, so their arrival was welcome. Letting one land on "
+    "you is thought to bring luck and killing one bad luck, and the number of its spots "
+    "was once said to foretell how many happy months lay ahead.",
+    // 7 Old Boot
+    "Old shoes and boots were long thought to carry good luck and to keep away evil. Worn "
+    "single shoes have been found hidden in the walls and chimneys of many old English "
+    "houses, apparently to protect the home. Throwing an old shoe after a newly married "
+    "couple, or tying old boots to their carriage, was a customary wish for good fortune "
+    "and many children in their marriage.",
+    // 8 Pig
+    "The pig has long been a sign of luck and plenty, since a household that kept a pig "
+    "had meat for the winter. Pig figures are traditional good luck charms across Europe "
+    "and are given at the New Year in Germany. The piggy bank is often said to take its "
+    "name from pygg, an orange clay once used for pots, and fishermen in parts of Britain "
+    "avoided even saying the word pig at sea.  ",
+    // 9 Rabbit's Foot
+    "A rabbit's foot is carried as a charm in many parts of Europe and North America. "
+    "Rabbits and hares were linked with spring and fertility because of their many young, "
+    "and in folklore the left hind foot was held to be the luckiest. The charm spread "
+    "widely in the United States through the African American folk magic tradition known "
+    "as hoodoo, and it is still sold on key rings.",
+    // 10 Unicorn
+    "The unicorn, pictured as a white horse with a single spiralled horn, stands for "
+    "purity, grace and strength. Medieval writers held that its horn could cure poison, "
+    "and narwhal tusks were sold in Europe as unicorn horns. It is the emblem of Scotland "
+    "and supports the royal coat of arms of the United Kingdom beside the lion of England, "
+    "and it is popularly seen as a charm of good fortune.",
+    // 11 Wishbone
+    "The wishbone is the forked furcula of a chicken or turkey. By an old custom two "
+    "people each take one end of the dried bone and pull until it breaks, and the one left "
+    "holding the larger piece makes a wish. The custom is often traced, on slight "
+    "evidence, to Etruscan and Roman bird divination, and in English-speaking homes it "
+    "follows the Christmas or Thanksgiving meal as a bringer of luck. ",
+    // 12 Wood
+    "Back In many pagan traditions, the tree was considered as a symbol of life, "
+    "immortality, fertility, growth and prosperity. One popular explanation of the saying "
+    "touch wood, or knock on wood, is that people once touched trees to call on the "
+    "protective spirits thought to live in them, and the phrase is still used to keep a "
+    "boast or a hope from bringing bad luck.",
+};
+static_assert(std::size(kEnglish) == 12);
+
+static constexpr const char *const kArabian[] = {
+    // 1 Dolphins
+    "This is a symbol of intelligence. This brings in good luck. These strong and happy "
+    "animals inspire people to strive harder and fight against all odds.",
+    // 2 Hamsa Hand
+    "The hamsa is an amulet in the shape of an open hand, often with an eye in the palm, "
+    "found across the Middle East and North Africa; its name comes from the Arabic word "
+    "for five. Muslims call it the Hand of Fatima, after the daughter of the Prophet "
+    "Muhammad, and Jews the Hand of Miriam, after the sister of Moses. It is hung in homes "
+    "and worn as jewellery to ward off the evil eye and bring good luck.",
+};
+static_assert(std::size(kArabian) == 2);
+
+static constexpr const char *const kNativeAmerican[] = {
+    // 1 Broken Arrow
+    ARROW_TEXT,
+    // 2 Crossed Arrows
+    "Arrow: " ARROW_TEXT,
+    // 3 Feathers
+    "Feathers, above all those of the eagle, are sacred in many Native American cultures, "
+    "where the eagle is seen as a messenger between people and the Creator. Eagle feathers "
+    "are given to honour courage or achievement, worn in regalia and used in prayer and "
+    "healing ceremonies. In the United States federal law restricts owning eagle feathers, "
+    "with permits for members of recognised tribes.",
+    // 4 Fence
+    "Your good luck will guarded by the fence.",
+    // 5 Kokopelli Charm
+    "Kokopelli is a humpbacked flute player who appears in the rock art of the American "
+    "Southwest from more than a thousand years ago, notably among the Ancestral Puebloans. "
+    "In Hopi and other traditions he is linked with fertility, rain, the harvest, music "
+    "and mischief, and he was said to travel from village to village carrying seeds or "
+    "songs. Today his dancing figure is a charm for joy and good luck.",
+    // 6 Leaf
+    "Leaves appear in the art and stories of many Native American peoples as signs of "
+    "growth, health and the turning of the seasons. Tobacco, sage, sweetgrass and cedar, "
+    "held by many Plains and Great Lakes nations to be the four sacred medicines, are "
+    "burned or offered in prayer and purification. As a charm, a leaf is taken as a wish "
+    "for good health, renewal and a life in harmony with nature.",
+    // 7 Mountain
+    "This is a symbol of abundance.",
+    // 8 Rain Cloud
+    "Good prospects are coming your way.",
+    // 9 Rain Drop
+    "This signifies that you will have plenty of everything. This will also bring you good "
+    "luck.",
+    // 10 Rain
+    "This may be a good season for crops.",
+    // 11 Sun
+    "This is a symbol of happiness.",
+    // 12 Thunderbird
+    "This stands for brightness in your lives. This is the bearer of happiness",
+};
+static_assert(std::size(kNativeAmerican) == 12);
+
+#undef FU_TEXT
+#undef ARROW_TEXT
+
+std::span<const char *const> descriptionTexts(SymbolType type)
+{
+    switch (type) {
+    case SymbolType::Indian:
+        return kIndian;
+    case SymbolType::Chinese:
+        return kChinese;
+    case SymbolType::Japanese:
+        return kJapanese;
+    case SymbolType::Egyptian:
+        return kEgyptian;
+    case SymbolType::English:
+        return kEnglish;
+    case SymbolType::Arabian:
+        return kArabian;
+    case SymbolType::NativeAmerican:
+        return kNativeAmerican;
+    }
+    return {};
+}
