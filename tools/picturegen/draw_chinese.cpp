@@ -1,0 +1,5 @@
+// Drawings of this tradition's symbols.
+#include "art.h"
+
+using namespace art;
+
