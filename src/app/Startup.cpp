@@ -1,0 +1,12 @@
+#include "Startup.h"
+
+#include <QFont>
+
+void installFontSubstitutes()
+{
+#ifndef Q_OS_WIN
+    // DejaVu Sans is close to Verdana in shape and width.
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+#endif
+}

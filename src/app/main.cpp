@@ -1,0 +1,21 @@
+#include "app/App.h"
+#include "app/Startup.h"
+#include "links/SettingsStore.h"
+#include "platform/QtDesktop.h"
+#include "windows/frmLauncher.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    installFontSubstitutes();
+    // Closing the last window does not end the run; the farewell window does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtDesktop desktop;
+    SettingsStore settings;
+    App app(desktop, settings);
+    app.forms().launcher();
+    return QApplication::exec();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Desktop.h"
+
+#include <QLockFile>
+#include <memory>
+#include <random>
+
+class QtDesktop final : public Desktop
+{
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    Answer messageBox(const QString &text, Icon icon, Buttons buttons, const QString &caption) override;
+    void openUrl(const QString &address) override;
+    QDate today() override;
+    void seedFromClock() override;
+    double nextRandom() override;
+    bool anotherCopyRunning() override;
+    void endProcess(int status) override;
+
+    // Where the single-copy lock lives: the user's runtime directory, named
+    // after the executable.
+    static QString lockFilePath();
+
+private:
+    std::mt19937_64 m_engine;
+    std::unique_ptr<QLockFile> m_lock;
+};

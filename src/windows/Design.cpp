@@ -1,0 +1,225 @@
+#include "Design.h"
+
+#include "LinkLabel.h"
+#include "WrapButton.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace design {
+
+QColor colour(int rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QFont font(const Font &spec)
+{
+    QFont f(QString::fromLatin1(spec.family));
+    f.setPixelSize(static_cast<int>(std::lround(spec.hundredthsOfPoint * 96.0 / 7200.0)));
+    f.setBold(spec.bold);
+    f.setUnderline(spec.underline);
+    return f;
+}
+
+namespace {
+
+// A label caption marks its access key with "&" and shows "&&" as one "&";
+// labels here have no access keys, so only the text shown is kept.
+QString labelText(const char *caption)
+{
+    const QString text = QString::fromLatin1(caption);
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown.append(text.at(i));
+    }
+    return shown;
+}
+
+QString accessibleText(const QString &caption)
+{
+    return labelText(caption.toLatin1().constData());
+}
+
+void setColours(QWidget *widget, const Control &c)
+{
+    if (c.foreground == kNoColour && c.background == kNoColour)
+        return;
+    QPalette palette = widget->palette();
+    if (c.foreground != kNoColour) {
+        const QColor fg = colour(c.foreground);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(QPalette::Active, role, fg);
+            palette.setColor(QPalette::Inactive, role, fg);
+        }
+    }
+    if (c.background != kNoColour) {
+        const QColor bg = colour(c.background);
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+            palette.setColor(role, bg);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel *makeLabel(QLabel *label, const Control &c)
+{
+    label->setText(labelText(c.text));
+    Qt::Alignment align = Qt::AlignTop;
+    align |= (c.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(align);
+    label->setWordWrap(c.flags & WordWrap);
+    label->setAutoFillBackground(c.flags & Opaque);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QWidget *create(const Control &c, QWidget *parent)
+{
+    switch (c.kind) {
+    case Kind::Frame: {
+        auto *frame = new QGroupBox(QString::fromLatin1(c.text), parent);
+        frame->setAutoFillBackground(c.background != kNoColour);
+        return frame;
+    }
+    case Kind::Label:
+        return makeLabel(new QLabel(parent), c);
+    case Kind::LinkLabel:
+        return makeLabel(new LinkLabel(parent), c);
+    case Kind::CheckBox: {
+        auto *box = new QCheckBox(QString::fromLatin1(c.text), parent);
+        box->setAutoFillBackground(c.background != kNoColour);
+        return box;
+    }
+    case Kind::GraphicalCheckBox: {
+        auto *box = new QPushButton(QString::fromLatin1(c.text), parent);
+        box->setCheckable(true);
+        box->setCursor(Qt::PointingHandCursor);
+        box->setAutoDefault(false);
+        return box;
+    }
+    case Kind::Button:
+        return new QPushButton(QString::fromLatin1(c.text), parent);
+    case Kind::WrapButton: {
+        auto *button = new WrapButton(parent);
+        button->setText(QString::fromLatin1(c.text));
+        return button;
+    }
+    case Kind::Picture: {
+        auto *picture = new QLabel(parent);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setAutoFillBackground(c.background != kNoColour);
+        if (c.flags & Border) {
+            picture->setFrameShape(QFrame::Box);
+            picture->setFrameShadow(QFrame::Plain);
+            picture->setLineWidth(1);
+        }
+        return picture;
+    }
+    case Kind::TextBox: {
+        auto *edit = new QLineEdit(QString::fromLatin1(c.text), parent);
+        return edit;
+    }
+    case Kind::MultiLineTextBox: {
+        // The design writes line breaks as CR LF; the editor keeps them as LF.
+        auto *edit = new QPlainTextEdit(QString::fromLatin1(c.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                                        parent);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return edit;
+    }
+    case Kind::Line: {
+        auto *line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setLineWidth(1);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Widgets build(QWidget *client, std::span<const Control> table)
+{
+    Widgets widgets;
+    QHash<QWidget *, QList<QWidget *>> stacking;
+    for (const Control &c : table) {
+        QWidget *parent = c.container ? widgets[QString::fromLatin1(c.container)] : client;
+        Q_ASSERT_X(parent, c.name, "container must come before its controls");
+        QWidget *widget = create(c, parent);
+        const QString name = QString::fromLatin1(c.name);
+        widget->setObjectName(name);
+        widget->setFont(font(c.font));
+        setColours(widget, c);
+        QRect geometry = pixels(c.rect);
+        if (c.kind == Kind::Line)
+            geometry.setHeight(1);
+        widget->setGeometry(geometry);
+        if (c.flags & Disabled)
+            widget->setEnabled(false);
+        if (c.kind == Kind::Picture && c.tabIndex != kNoTab)
+            widget->setFocusPolicy(Qt::StrongFocus);
+        if (c.kind == Kind::Label || c.kind == Kind::LinkLabel) {
+            if (c.flags & AutoSize)
+                widget->adjustSize();
+        }
+        if (c.text && *c.text)
+            widget->setAccessibleName(accessibleText(QString::fromLatin1(c.text)));
+        widgets.insert(name, widget);
+        stacking[parent].append(widget);
+    }
+    // Qt stacks later siblings above earlier ones; the design wants the first
+    // listed on top.
+    for (const QList<QWidget *> &siblings : std::as_const(stacking)) {
+        for (auto it = siblings.crbegin(); it != siblings.crend(); ++it)
+            (*it)->raise();
+    }
+    return widgets;
+}
+
+QHash<QString, QAction *> buildMenu(QMenuBar *bar, std::span<const MenuEntry> entries)
+{
+    QHash<QString, QAction *> actions;
+    QHash<QString, QMenu *> menus;
+    const auto hasChildren = [&](const char *name) {
+        return std::any_of(entries.begin(), entries.end(),
+                           [name](const MenuEntry &e) { return e.parent && qstrcmp(e.parent, name) == 0; });
+    };
+    for (const MenuEntry &entry : entries) {
+        const QString name = QString::fromLatin1(entry.name);
+        const QString caption = QString::fromLatin1(entry.caption);
+        QAction *action = nullptr;
+        if (!entry.parent) {
+            if (hasChildren(entry.name)) {
+                QMenu *menu = bar->addMenu(caption);
+                menu->setObjectName(name);
+                menus.insert(name, menu);
+                action = menu->menuAction();
+            } else {
+                action = bar->addAction(caption);
+            }
+        } else {
+            QMenu *menu = menus.value(QString::fromLatin1(entry.parent));
+            Q_ASSERT_X(menu, entry.name, "menu must come before its items");
+            action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
+        }
+        action->setObjectName(name);
+        action->setVisible(entry.visible);
+        actions.insert(name, action);
+    }
+    return actions;
+}
+
+} // namespace design

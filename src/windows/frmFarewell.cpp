@@ -1,0 +1,255 @@
+#include "frmFarewell.h"
+
+#include "LinkLabel.h"
+#include "app/App.h"
+#include "frmLauncher.h"
+#include "links/SiteAddress.h"
+#include "platform/Desktop.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace design;
+
+namespace {
+
+constexpr Font kCaptionFont{1800, false, false, "MS Sans Serif"};
+constexpr Font kFrameFont{975, true};
+constexpr Font kSupportFont{975, true};
+constexpr Font kCheckFont{1425};
+constexpr Font kPanelFont{900};
+constexpr Font kPanelLinkFont{900, true, true};
+
+constexpr Control kDesign[] = {
+    {"picFarewellIcon", Kind::Picture, nullptr, {360, 120, 540, 540}, "", kNoColour, kWhite, kRegular, 2},
+    {"lblFarewellCaption", Kind::Label, nullptr, {1080, 240, 2000, 435}, "", kNoColour, kNoColour, kCaptionFont, kNoTab,
+     AutoSize},
+    {"Label2", Kind::Label, nullptr, {120, 840, 6975, 1095}, "", kNoColour, kNoColour, kSupportFont, kNoTab, WordWrap},
+    {"Check1", Kind::GraphicalCheckBox, nullptr, {30, 2040, 7185, 555}, "", 0x0000C0, kNoColour, kCheckFont, 1},
+    {"cmdClose", Kind::Button, nullptr, {6000, 2760, 1245, 375}, "E&xit", kNoColour, kNoColour, kRegular, 0},
+    {"Frame2", Kind::Frame, nullptr, {120, 3240, 7065, 1455}, "Refer A Friend", kWhite, kNavy, kFrameFont},
+    {"txtName", Kind::TextBox, "Frame2", {85, 360, 3375, 285}, "Your Name", kNoColour, kNoColour, kRegular, 9},
+    {"txtEmail", Kind::TextBox, "Frame2", {3600, 360, 3375, 285}, "Your Email Address", kNoColour, kNoColour, kRegular,
+     11},
+    {"txtMessage", Kind::MultiLineTextBox, "Frame2", {4800, 3600, 1815, 495}, "Your Message\r\n", kNoColour,
+     kNoColour, kRegular, 14},
+    {"txtFriendName", Kind::TextBox, "Frame2", {85, 720, 3375, 285}, "Friend's Name", kNoColour, kNoColour, kRegular,
+     13},
+    {"txtFriendEmail", Kind::TextBox, "Frame2", {3600, 720, 3375, 285}, "Friend's Email Address", kNoColour,
+     kNoColour, kRegular, 12},
+    {"cmdSubmit", Kind::Button, "Frame2", {1920, 1080, 3375, 285}, "Refer A Friend &Now", kNoColour, kNoColour, kBold,
+     10},
+    {"Frame6", Kind::Frame, nullptr, {7320, 120, 3735, 4575}, "Download Velmoraware", kWhite, kNavy, kFrameFont},
+    {"Label3", Kind::Label, "Frame6", {120, 360, 3495, 3855},
+     "Enjoyed QV Orbalin? It belongs to a large family of Velmoraware programs on astrology, psychic readings, tarot, "
+     "numerology and the occult, every one of them simple, fun and informative. Try them for yourself, and share the "
+     "experience with your friends and family.",
+     kWhite, kNoColour, kPanelFont, kNoTab, WordWrap},
+    {"lblGoToHome", Kind::LinkLabel, "Frame6", {75, 4250, 3000, 225}, "Click Here To Visit Velmoraware", 0xFFFF00,
+     kNoColour, kPanelLinkFont, kNoTab, AutoSize},
+};
+
+QString siteHost()
+{
+    return QUrl(SiteAddress()).host();
+}
+
+bool isFocusMoveInsideWindow(const QEvent *event)
+{
+    // Another window taking the keyboard (a message box, another program) is
+    // not the user leaving the box.
+    const auto reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+std::span<const Control> frmFarewell::designTable()
+{
+    return kDesign;
+}
+
+QStringList frmFarewell::supportingTexts()
+{
+    const QString site = siteHost();
+    return {
+        QStringLiteral("Programs of the Velmoraware family, like this one, can only be made and kept up with your "
+                       "support. The best support is to visit our discussion board at %1 regularly and join in its "
+                       "discussions and other activities.")
+            .arg(site),
+        QStringLiteral("Please visit %1 regularly and support it by taking part in its discussions and activities. "
+                       "Without your regular visits we cannot support and maintain these programs.")
+            .arg(site),
+        QStringLiteral("%1 is a free online discussion forum on occult and spiritual topics. Please visit it "
+                       "regularly to help us develop and maintain this program.")
+            .arg(site),
+        QStringLiteral("%1 needs your help: your regular visits and your part in its discussions and activities help "
+                       "us maintain this program and develop more programs of the family.")
+            .arg(site),
+    };
+}
+
+frmFarewell::frmFarewell(App &app)
+    : FormWindow(app, {QSize(11115, 4725)}, kDesign)
+{
+    setObjectName(QStringLiteral("frmFarewell"));
+    m_picFarewellIcon = controls().get<QLabel>(QStringLiteral("picFarewellIcon"));
+    m_lblFarewellCaption = controls().get<QLabel>(QStringLiteral("lblFarewellCaption"));
+    m_label2 = controls().get<QLabel>(QStringLiteral("Label2"));
+    m_check1 = controls().get<QPushButton>(QStringLiteral("Check1"));
+    m_cmdClose = controls().get<QPushButton>(QStringLiteral("cmdClose"));
+    m_cmdSubmit = controls().get<QPushButton>(QStringLiteral("cmdSubmit"));
+    m_txtName = controls().get<QLineEdit>(QStringLiteral("txtName"));
+    m_txtEmail = controls().get<QLineEdit>(QStringLiteral("txtEmail"));
+    m_txtMessage = controls().get<QPlainTextEdit>(QStringLiteral("txtMessage"));
+    m_txtFriendName = controls().get<QLineEdit>(QStringLiteral("txtFriendName"));
+    m_txtFriendEmail = controls().get<QLineEdit>(QStringLiteral("txtFriendEmail"));
+
+    m_check1->setText(QStringLiteral("Visit %1 Now!").arg(siteHost()));
+    m_check1->setAccessibleName(m_check1->text());
+
+    m_boxes = {{
+        {m_txtName, modTellAFriend::kNamePlaceholder},
+        {m_txtEmail, modTellAFriend::kEmailPlaceholder},
+        {m_txtMessage, modTellAFriend::kMessagePlaceholder},
+        {m_txtFriendName, modTellAFriend::kFriendNamePlaceholder},
+        {m_txtFriendEmail, modTellAFriend::kFriendEmailPlaceholder},
+    }};
+    for (const TextBox &box : m_boxes) {
+        box.widget->installEventFilter(this);
+        box.widget->setAccessibleName(box.placeholder);
+    }
+
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
+    connect(m_cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
+    connect(m_check1, &QPushButton::clicked, this, &frmFarewell::Check1_Click);
+    connect(controls().get<LinkLabel>(QStringLiteral("lblGoToHome")), &LinkLabel::clicked, this,
+            &frmFarewell::lblGoToHome_Click);
+}
+
+void frmFarewell::showForShutdown(App &app)
+{
+    frmFarewell *farewell = app.forms().farewell();
+    farewell->show();
+    if (!farewell->isVisible())
+        app.UnloadAllAndEnd();
+}
+
+void frmFarewell::Form_Load()
+{
+    setWindowTitle(kWindowTitle);
+    m_lblFarewellCaption->setText(kWindowTitle);
+    m_lblFarewellCaption->adjustSize();
+
+    const frmLauncher *launcher = m_app.forms().launcherIfLoaded();
+    const QPixmap icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon().pixmap(32, 32);
+    setWindowIcon(QIcon(icon));
+    m_picFarewellIcon->setPixmap(icon);
+    m_picFarewellIcon->resize(icon.deviceIndependentSize().toSize());
+    m_picFarewellIcon->setAccessibleName(kWindowTitle);
+
+    Desktop &desktop = m_app.desktop();
+    desktop.seedFromClock();
+    const int n = std::clamp(static_cast<int>(std::floor(desktop.nextRandom() * 4)), 0, 3);
+    m_label2->setText(supportingTexts().at(n));
+
+    // Above ordinary windows from now on; it becomes visible only when it is
+    // shown, not while it is merely loaded.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+void frmFarewell::Form_Unload()
+{
+    m_app.UnloadAllAndEnd();
+}
+
+void frmFarewell::cmdClose_Click()
+{
+    m_app.UnloadAllAndEnd();
+}
+
+void frmFarewell::Check1_Click()
+{
+    if (!m_check1->isChecked())
+        return;
+    m_check1->setChecked(false);
+    m_app.help().OpenHomePage();
+}
+
+void frmFarewell::lblGoToHome_Click()
+{
+    m_app.help().OpenVelmorawarePage();
+}
+
+void frmFarewell::cmdSubmit_Click()
+{
+    m_app.tellAFriend().Submit(textOf(m_boxes[0]), textOf(m_boxes[1]), textOf(m_boxes[2]), textOf(m_boxes[3]),
+                               textOf(m_boxes[4]));
+}
+
+QString frmFarewell::textOf(const TextBox &box) const
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box.widget))
+        return line->text();
+    // A multi-line box keeps its line breaks as CR LF, the way they are sent.
+    return static_cast<QPlainTextEdit *>(box.widget)->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void frmFarewell::setTextOf(const TextBox &box, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box.widget))
+        line->setText(text);
+    else
+        static_cast<QPlainTextEdit *>(box.widget)->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void frmFarewell::ClearPlaceholder(const TextBox &box)
+{
+    if (modTellAFriend::trimSpaces(textOf(box)) == box.placeholder)
+        setTextOf(box, QString());
+}
+
+void frmFarewell::ShowPlaceholder(const TextBox &box)
+{
+    if (modTellAFriend::trimSpaces(textOf(box)).isEmpty())
+        setTextOf(box, box.placeholder);
+}
+
+bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto box = std::find_if(m_boxes.cbegin(), m_boxes.cend(),
+                                  [watched](const TextBox &b) { return b.widget == watched; });
+    if (box == m_boxes.cend())
+        return FormWindow::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (isFocusMoveInsideWindow(event))
+            ClearPlaceholder(*box);
+        break;
+    case QEvent::FocusOut:
+        if (isFocusMoveInsideWindow(event))
+            ShowPlaceholder(*box);
+        break;
+    case QEvent::KeyPress:
+        if ((watched == m_txtEmail || watched == m_txtFriendEmail)
+            && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
+            m_app.desktop().messageBox(QStringLiteral("Email Address Cannot Contain Space"), Desktop::Icon::Critical,
+                                       Desktop::Buttons::Ok, kAppTitle);
+            box->widget->setFocus();
+            return true; // the space goes nowhere
+        }
+        break;
+    default:
+        break;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
