@@ -93,7 +93,7 @@ std::span<const MenuEntry> frmDisplay::menuTable()
 }
 
 frmDisplay::frmDisplay(App &app)
-    : WorkingWindow(app, {QSize(8880, 6840), true}, kDesign, kMenu)
+    : WorkingWindow(app, {QSize(8880, 6840), true, true}, kDesign, kMenu)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     for (int i = 0; i < kSymbolTypeCount; ++i) {
