@@ -110,6 +110,14 @@ int main(int argc, char **argv)
             }
         }
 
+        // Every picture must be its own: no two may decode to the same image.
+        const QStringList keys = small.keys();
+        for (int i = 0; i < keys.size(); ++i)
+            for (int j = i + 1; j < keys.size(); ++j)
+                if (small[keys[i]] == small[keys[j]] || large[keys[i]] == large[keys[j]])
+                    throw std::runtime_error(
+                        QStringLiteral("%1 and %2 are the same picture").arg(keys[i], keys[j]).toStdString());
+
         // Icon set.
         QVector<QImage> icons;
         for (int s : {16, 24, 32, 48, 64, 128, 256}) {
