@@ -267,6 +267,8 @@ void TestWindows::textsFitTheirBoxes()
                                 .arg(needed.height())
                                 .arg(label->width())
                                 .arg(label->height())));
+        // ... and no label runs past the edge of what holds it.
+        QVERIFY2(label->geometry().right() < label->parentWidget()->width(), qPrintable(label->objectName()));
     }
     for (QAbstractButton *button : form->findChildren<QAbstractButton *>()) {
         if (qobject_cast<WrapButton *>(button)) {

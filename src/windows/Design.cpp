@@ -171,10 +171,8 @@ Widgets build(QWidget *client, std::span<const Control> table)
             widget->setEnabled(false);
         if (c.kind == Kind::Picture && c.tabIndex != kNoTab)
             widget->setFocusPolicy(Qt::StrongFocus);
-        if (c.kind == Kind::Label || c.kind == Kind::LinkLabel) {
-            if (c.flags & AutoSize)
-                widget->adjustSize();
-        }
+        if ((c.kind == Kind::Label || c.kind == Kind::LinkLabel) && (c.flags & AutoSize))
+            fitToText(static_cast<QLabel *>(widget));
         if (c.text && *c.text)
             widget->setAccessibleName(accessibleText(QString::fromLatin1(c.text)));
         widgets.insert(name, widget);
@@ -187,6 +185,18 @@ Widgets build(QWidget *client, std::span<const Control> table)
             (*it)->raise();
     }
     return widgets;
+}
+
+void fitToText(QLabel *label)
+{
+    label->setWordWrap(false);
+    label->adjustSize();
+    const QWidget *container = label->parentWidget();
+    const int room = container ? container->width() - label->x() - 4 : label->width();
+    if (label->width() > room && room > 0) {
+        label->setWordWrap(true);
+        label->resize(room, label->heightForWidth(room));
+    }
 }
 
 QHash<QString, QAction *> buildMenu(QMenuBar *bar, std::span<const MenuEntry> entries)

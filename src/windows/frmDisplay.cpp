@@ -132,7 +132,7 @@ void frmDisplay::setSymbolName(SymbolType type, const QString &name)
 {
     QLabel *label = m_panels[indexOf(type)].name;
     label->setText(name);
-    label->adjustSize();
+    fitToText(label);
     m_panels[indexOf(type)].picture->setAccessibleName(name);
 }
 
