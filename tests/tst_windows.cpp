@@ -7,6 +7,7 @@
 #include "windows/frmFarewell.h"
 #include "windows/frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -82,6 +83,8 @@ private Q_SLOTS:
     void aboutKeys_data();
     void aboutKeys();
     void aboutBlocksTheMainWindow();
+    void accessibleNames_data();
+    void accessibleNames();
 
 private:
     QWidget *window(const QString &name);
@@ -499,6 +502,45 @@ void TestWindows::aboutBlocksTheMainWindow()
     // Once it is closed the main window answers again.
     clickAt(main->chkGoodLuck(0));
     QVERIFY(main->chkGoodLuck(0)->isChecked());
+}
+
+void TestWindows::accessibleNames_data()
+{
+    textsFitTheirBoxes_data();
+}
+
+void TestWindows::accessibleNames()
+{
+    QFETCH(QString, window);
+    if (window == QLatin1String("frmDisplay")) {
+        frmMain *main = m_run->app.forms().main();
+        for (int i = 0; i < kSymbolTypeCount; ++i)
+            main->chkGoodLuck(i)->setChecked(true);
+        main->cmdNext_Click();
+    }
+    QWidget *form = this->window(window);
+    form->show();
+    // Everything a person can reach by keyboard or mouse tells a screen reader
+    // what it is: its caption, or for a picture what it shows.
+    int checked = 0;
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        auto *picture = qobject_cast<QLabel *>(widget);
+        const bool reachable = widget->focusPolicy() != Qt::NoFocus || qobject_cast<LinkLabel *>(widget)
+            || (picture && !picture->pixmap().isNull());
+        if (!reachable || !widget->isVisibleTo(form) || qobject_cast<QMenuBar *>(widget))
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(widget->objectName()));
+        ++checked;
+    }
+    QVERIFY(checked >= 3);
+    if (auto *display = qobject_cast<frmDisplay *>(form)) {
+        const frmDisplay::Panel &panel = display->panel(SymbolType::NativeAmerican);
+        QCOMPARE(QAccessible::queryAccessibleInterface(panel.picture)->text(QAccessible::Name), panel.name->text());
+    }
+    if (m_about)
+        delete m_about;
 }
 
 QVO_TEST_MAIN(TestWindows)

@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "links/SettingsStore.h"
 #include "platform/QtDesktop.h"
+#include "windows/FormWindow.h"
 #include "windows/frmLauncher.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     installFontSubstitutes();
+    // Message boxes carry the program's icon too.
+    QApplication::setWindowIcon(applicationIcon());
     // Closing the last window does not end the run; the farewell window does.
     QApplication::setQuitOnLastWindowClosed(false);
 
