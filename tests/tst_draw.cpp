@@ -46,11 +46,6 @@ QStringList tabChain(frmDisplay *display)
     return chain;
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestDraw : public QObject

@@ -23,13 +23,6 @@ QString page(const char *key)
     return kSite + QStringLiteral("/orbalpath/ssd.php?page=") + QLatin1String(key);
 }
 
-// A real click, routed by the window to whichever control lies on top there.
-void clickAt(QWidget *control)
-{
-    QWidget *window = control->window();
-    const QPoint where = control->mapTo(window, control->rect().center());
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, where);
-}
 
 } // namespace
 

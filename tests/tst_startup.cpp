@@ -35,11 +35,6 @@ QWidget *frontOffer(frmMain *main)
     return main->lblCobrand()->parentWidget()->childAt(main->lblCobrand()->geometry().center());
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestStartup : public QObject

@@ -21,11 +21,6 @@
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The menu bar as a person reads it: visible top-level items, and each menu's
 // items in brackets, separators as "-".
 QString menuOutline(QMenuBar *bar)
@@ -52,11 +47,6 @@ QString containerOf(QWidget *widget)
     return parent == QLatin1String("client") ? QString() : parent;
 }
 
-void clickAt(QWidget *control)
-{
-    QWidget *window = control->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, control->rect().center()));
-}
 
 } // namespace
 
