@@ -28,8 +28,8 @@ void setBoxText(QWidget *box, const QString &text)
     if (auto *line = qobject_cast<QLineEdit *>(box))
         line->setText(text);
     else
-        static_cast<QPlainTextEdit *>(box)->setPlainText(QString(text).replace(QStringLiteral("\r\n"),
-                                                                               QStringLiteral("\n")));
+        static_cast<QPlainTextEdit *>(box)->setPlainText(
+            QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 const char *const kBoxes[] = {"txtName", "txtEmail", "txtMessage", "txtFriendName", "txtFriendEmail"};
@@ -156,9 +156,8 @@ void TestFarewell::submission_data()
     const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
     const QString proper = QStringLiteral("Please Enter Proper Email Address");
     auto row = [&](const char *name, const QString &n, const QString &e, const QString &m, const QString &fn,
-                   const QString &fe, const QString &complaint) {
-        QTest::newRow(name) << n << e << m << fn << fe << complaint;
-    };
+                   const QString &fe,
+                   const QString &complaint) { QTest::newRow(name) << n << e << m << fn << fe << complaint; };
     const QString ann = QStringLiteral("Ann");
     const QString bob = QStringLiteral("Bob");
     const QString annMail = QStringLiteral("ann@example.org");
@@ -170,8 +169,7 @@ void TestFarewell::submission_data()
     row("same address", ann, annMail, untouched, bob, annMail, distinct);
     row("same address once trimmed", QString(), QStringLiteral("  ann@example.org"), untouched, bob,
         QStringLiteral("ann@example.org   "), distinct);
-    row("addresses differing in case only", ann, QStringLiteral("Ann@Example.org"), untouched, bob, annMail,
-        QString());
+    row("addresses differing in case only", ann, QStringLiteral("Ann@Example.org"), untouched, bob, annMail, QString());
     row("no at sign in the first", ann, QStringLiteral("ann.example.org"), untouched, bob, bobMail, proper);
     row("no at sign in the second", ann, annMail, untouched, bob, QStringLiteral("bob.example.net"), proper);
     row("no full stop in the first", ann, QStringLiteral("ann@example"), untouched, bob, bobMail, proper);
@@ -179,8 +177,7 @@ void TestFarewell::submission_data()
         QStringLiteral("bob@example"), proper);
     row("full stop before the at sign", ann, QStringLiteral("ann.b@x"), untouched, bob, QStringLiteral(".@"),
         QString());
-    row("tab around an address is kept", ann, QStringLiteral("\tann@example.org"), untouched, bob, annMail,
-        QString());
+    row("tab around an address is kept", ann, QStringLiteral("\tann@example.org"), untouched, bob, annMail, QString());
     row("name of spaces only", QStringLiteral("   "), annMail, untouched, bob, bobMail,
         QStringLiteral("Please Enter Your Name"));
     row("name is the placeholder", QStringLiteral("Your Name"), annMail, untouched, bob, bobMail,
@@ -229,8 +226,8 @@ void TestFarewell::submission()
     if (complaint.isEmpty()) {
         QVERIFY2(desktop.messages.isEmpty(), qPrintable(desktop.messages.value(0).text));
         QCOMPARE(desktop.urls, QStringList(module.ReferralUrl));
-        QVERIFY(module.ReferralUrl.startsWith(
-            SiteAddress() + QStringLiteral("/orbalpath/ssd.php?page=kqws-refer-a-friend&taf1=")));
+        QVERIFY(module.ReferralUrl.startsWith(SiteAddress()
+                                              + QStringLiteral("/orbalpath/ssd.php?page=kqws-refer-a-friend&taf1=")));
         return;
     }
     QCOMPARE(desktop.messages.size(), 1);
@@ -255,13 +252,11 @@ void TestFarewell::address_data()
     const QString annMail = QStringLiteral("ann@example.org");
     const QString bobMail = QStringLiteral("bob@example.net");
     QTest::newRow("untouched message box")
-        << QStringLiteral(" Ann ") << annMail << QStringLiteral("Your Message\r\n") << QStringLiteral("Bob")
-        << bobMail
+        << QStringLiteral(" Ann ") << annMail << QStringLiteral("Your Message\r\n") << QStringLiteral("Bob") << bobMail
         << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Your%20Message%0D%0A&taf4=Bob"
                           "&taf5=bob%40example.net");
     QTest::newRow("ampersand and equals sign cannot make a field")
-        << QStringLiteral("Ann&taf2=x@y.z") << annMail << QStringLiteral("a=b&c") << QStringLiteral("Bob")
-        << bobMail
+        << QStringLiteral("Ann&taf2=x@y.z") << annMail << QStringLiteral("a=b&c") << QStringLiteral("Bob") << bobMail
         << QStringLiteral("&taf1=Ann%26taf2%3Dx%40y.z&taf2=ann%40example.org&taf3=a%3Db%26c&taf4=Bob"
                           "&taf5=bob%40example.net");
     QTest::newRow("hash, plus and percent")
@@ -269,19 +264,18 @@ void TestFarewell::address_data()
         << QStringLiteral("Bob") << bobMail
         << QStringLiteral("&taf1=No%20%231&taf2=ann%2Bnews%40example.org&taf3=100%25%20%2B%20more&taf4=Bob"
                           "&taf5=bob%40example.net");
-    QTest::newRow("line breaks")
-        << QStringLiteral("Ann") << annMail << QStringLiteral("Hello\r\nBob\r\n") << QStringLiteral("Bob")
-        << bobMail
-        << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Hello%0D%0ABob%0D%0A&taf4=Bob"
-                          "&taf5=bob%40example.net");
+    QTest::newRow("line breaks") << QStringLiteral("Ann") << annMail << QStringLiteral("Hello\r\nBob\r\n")
+                                 << QStringLiteral("Bob") << bobMail
+                                 << QStringLiteral("&taf1=Ann&taf2=ann%40example.org&taf3=Hello%0D%0ABob%0D%0A&taf4=Bob"
+                                                   "&taf5=bob%40example.net");
     QTest::newRow("letters beyond ASCII")
         << QStringLiteral("José Müller") << annMail << QStringLiteral("Ελπίδα") << QStringLiteral("Zoë")
         << QStringLiteral("zoë@例え.jp")
         << QStringLiteral("&taf1=Jos%C3%A9%20M%C3%BCller&taf2=ann%40example.org&taf3=%CE%95%CE%BB%CF%80%CE%AF%CE%B4"
                           "%CE%B1&taf4=Zo%C3%AB&taf5=zo%C3%AB%40%E4%BE%8B%E3%81%88.jp");
     QTest::newRow("unreserved characters stay")
-        << QStringLiteral("A-Z_a.z~0") << annMail << QStringLiteral("ok") << QStringLiteral("B")
-        << bobMail << QStringLiteral("&taf1=A-Z_a.z~0&taf2=ann%40example.org&taf3=ok&taf4=B&taf5=bob%40example.net");
+        << QStringLiteral("A-Z_a.z~0") << annMail << QStringLiteral("ok") << QStringLiteral("B") << bobMail
+        << QStringLiteral("&taf1=A-Z_a.z~0&taf2=ann%40example.org&taf3=ok&taf4=B&taf5=bob%40example.net");
 }
 
 void TestFarewell::address()
@@ -301,22 +295,24 @@ void TestFarewell::address()
         setBoxText(box(QLatin1String(kBoxes[i])), texts[i]);
     window->cmdSubmit_Click();
 
-    const QString expected = QStringLiteral("https://www.velmoraware.example/orbalpath/ssd.php?page=kqws-refer-a-friend")
-        + fields + QStringLiteral("&taf6=https%3A%2F%2Fwww.velmoraware.example%2Forbalpath%2F");
+    const QString expected
+        = QStringLiteral("https://www.velmoraware.example/orbalpath/ssd.php?page=kqws-refer-a-friend") + fields
+        + QStringLiteral("&taf6=https%3A%2F%2Fwww.velmoraware.example%2Forbalpath%2F");
     QCOMPARE(m_run->desktop.messages.size(), 0);
     QCOMPARE(m_run->desktop.urls, QStringList(expected));
     QCOMPARE(m_run->app.tellAFriend().ReferralUrl, expected);
 
     // Read back as a browser would: the same seven fields in the same order,
     // each carrying exactly the trimmed text.
-    const QList<std::pair<QString, QString>> items =
-        QUrlQuery(QUrl(expected, QUrl::StrictMode)).queryItems(QUrl::FullyDecoded);
+    const QList<std::pair<QString, QString>> items
+        = QUrlQuery(QUrl(expected, QUrl::StrictMode)).queryItems(QUrl::FullyDecoded);
     QStringList keys;
     for (const auto &item : items)
         keys.append(item.first);
-    QCOMPARE(keys, QStringList({QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
-                                QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
-                                QStringLiteral("taf6")}));
+    QCOMPARE(
+        keys,
+        QStringList({QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"), QStringLiteral("taf3"),
+                     QStringLiteral("taf4"), QStringLiteral("taf5"), QStringLiteral("taf6")}));
     for (int i = 0; i < 5; ++i)
         QCOMPARE(items[i + 1].second, modTellAFriend::trimSpaces(texts[i]));
     QCOMPARE(items[6].second, ProductBaseAddress());
@@ -351,22 +347,56 @@ void TestFarewell::placeholders_data()
     QTest::addColumn<QString>("typed"); // what the box holds when the user leaves it
     QTest::addColumn<QString>("onLeaving");
 
-    QTest::newRow("name: placeholder cleared, restored")
-        << "txtName" << "Your Name" << "" << "" << "Your Name";
-    QTest::newRow("name: placeholder in spaces cleared, spaces restored")
-        << "txtName" << "  Your Name " << "" << "    " << "Your Name";
-    QTest::newRow("name: other case kept") << "txtName" << "your name" << "your name" << "your name"
+    QTest::newRow("name: placeholder cleared, restored") << "txtName"
+                                                         << "Your Name"
+                                                         << ""
+                                                         << ""
+                                                         << "Your Name";
+    QTest::newRow("name: placeholder in spaces cleared, spaces restored") << "txtName"
+                                                                          << "  Your Name "
+                                                                          << ""
+                                                                          << "    "
+                                                                          << "Your Name";
+    QTest::newRow("name: other case kept") << "txtName"
+                                           << "your name"
+                                           << "your name"
+                                           << "your name"
                                            << "your name";
-    QTest::newRow("name: a tab is not a space") << "txtName" << "Your Name\t" << "Your Name\t" << "\t" << "\t";
-    QTest::newRow("name: typed text kept") << "txtName" << "Your Name" << "" << " Ann " << " Ann ";
-    QTest::newRow("e-mail") << "txtEmail" << " Your Email Address" << "" << "" << "Your Email Address";
-    QTest::newRow("friend's name") << "txtFriendName" << "Friend's Name " << "" << " " << "Friend's Name";
-    QTest::newRow("friend's e-mail") << "txtFriendEmail" << "Friend's Email Address" << "" << ""
+    QTest::newRow("name: a tab is not a space") << "txtName"
+                                                << "Your Name\t"
+                                                << "Your Name\t"
+                                                << "\t"
+                                                << "\t";
+    QTest::newRow("name: typed text kept") << "txtName"
+                                           << "Your Name"
+                                           << ""
+                                           << " Ann "
+                                           << " Ann ";
+    QTest::newRow("e-mail") << "txtEmail"
+                            << " Your Email Address"
+                            << ""
+                            << ""
+                            << "Your Email Address";
+    QTest::newRow("friend's name") << "txtFriendName"
+                                   << "Friend's Name "
+                                   << ""
+                                   << " "
+                                   << "Friend's Name";
+    QTest::newRow("friend's e-mail") << "txtFriendEmail"
+                                     << "Friend's Email Address"
+                                     << ""
+                                     << ""
                                      << "Friend's Email Address";
-    QTest::newRow("message: initial text with its line break stays")
-        << "txtMessage" << "Your Message\r\n" << "Your Message\r\n" << "Your Message\r\n" << "Your Message\r\n";
-    QTest::newRow("message: bare placeholder cleared and put back")
-        << "txtMessage" << " Your Message" << "" << "  " << "Your Message";
+    QTest::newRow("message: initial text with its line break stays") << "txtMessage"
+                                                                     << "Your Message\r\n"
+                                                                     << "Your Message\r\n"
+                                                                     << "Your Message\r\n"
+                                                                     << "Your Message\r\n";
+    QTest::newRow("message: bare placeholder cleared and put back") << "txtMessage"
+                                                                    << " Your Message"
+                                                                    << ""
+                                                                    << "  "
+                                                                    << "Your Message";
 }
 
 void TestFarewell::placeholders()
@@ -495,8 +525,9 @@ void TestFarewell::goToHome()
 void TestFarewell::textsFit_data()
 {
     QTest::addColumn<QString>("name");
-    const char *const names[] = {"lblFarewellCaption", "Label3", "lblGoToHome", "Check1", "cmdClose", "cmdSubmit",
-                                 "Frame2", "Frame6", "txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
+    const char *const names[] = {"lblFarewellCaption", "Label3",        "lblGoToHome", "Check1",  "cmdClose",
+                                 "cmdSubmit",          "Frame2",        "Frame6",      "txtName", "txtEmail",
+                                 "txtFriendName",      "txtFriendEmail"};
     for (const char *name : names)
         QTest::newRow(name) << QString::fromLatin1(name);
 }
@@ -514,7 +545,8 @@ void TestFarewell::textsFit()
         QVERIFY(!label->text().isEmpty());
         if (label->wordWrap()) {
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                     qPrintable(QStringLiteral("needs %1 px of %2").arg(label->heightForWidth(label->width()))
+                     qPrintable(QStringLiteral("needs %1 px of %2")
+                                    .arg(label->heightForWidth(label->width()))
                                     .arg(label->height())));
         } else {
             // A label that sizes itself must show all of its text and stay

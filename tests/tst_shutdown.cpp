@@ -11,10 +11,7 @@
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // The title bar's close box: the window system asks the window to close.
 void closeBox(QWidget *window)
@@ -138,8 +135,7 @@ void TestShutdown::transitions_data()
         {"Result", "Farewell", "Ended"});
     row("back, then main close box", {"draw", "back", "main close box", "farewell Exit"},
         {"Result", "Main", "Farewell", "Ended"});
-    row("File Back, draw again, result close box",
-        {"draw", "File Back", "draw", "result close box", "farewell Exit"},
+    row("File Back, draw again, result close box", {"draw", "File Back", "draw", "result close box", "farewell Exit"},
         {"Result", "Main", "Result", "Farewell", "Ended"});
     row("back twice, then main File Exit", {"draw", "back", "draw", "back", "main File Exit", "farewell close box"},
         {"Result", "Main", "Result", "Main", "Farewell", "Ended"});
