@@ -11,8 +11,6 @@
 
 namespace {
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 // The title bar's close box: the window system asks the window to close.
 void closeBox(QWidget *window)
 {
