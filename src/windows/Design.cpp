@@ -57,18 +57,26 @@ void setColours(QWidget *widget, const Control &c)
 {
     if (c.foreground == kNoColour && c.background == kNoColour)
         return;
+    // A frame's colours are its own background and caption; what it holds
+    // inherits the palette, so a frame touches no other role.
+    const bool frame = c.kind == Kind::Frame;
     QPalette palette = widget->palette();
     if (c.foreground != kNoColour) {
         const QColor fg = colour(c.foreground);
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            if (frame && role != QPalette::WindowText)
+                continue;
             palette.setColor(QPalette::Active, role, fg);
             palette.setColor(QPalette::Inactive, role, fg);
         }
     }
     if (c.background != kNoColour) {
         const QColor bg = colour(c.background);
-        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+            if (frame && role != QPalette::Window)
+                continue;
             palette.setColor(role, bg);
+        }
     }
     widget->setPalette(palette);
 }

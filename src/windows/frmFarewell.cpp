@@ -6,7 +6,6 @@
 #include "links/SiteAddress.h"
 #include "platform/Desktop.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,20 +60,6 @@ constexpr Control kDesign[] = {
 QString siteHost()
 {
     return QUrl(SiteAddress()).host();
-}
-
-// The navy belongs to the frame, not to what it holds: the boxes and the
-// button of the form keep the look of an ordinary input box and button.
-void useOrdinaryColours(QWidget *widget)
-{
-    const QPalette ordinary = QApplication::palette(widget);
-    QPalette palette = widget->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
-                          QPalette::ButtonText})
-            palette.setColor(group, role, ordinary.color(group, role));
-    }
-    widget->setPalette(palette);
 }
 
 bool isFocusMoveInsideWindow(const QEvent *event)
@@ -141,9 +126,7 @@ frmFarewell::frmFarewell(App &app)
     for (const TextBox &box : m_boxes) {
         box.widget->installEventFilter(this);
         box.widget->setAccessibleName(box.placeholder);
-        useOrdinaryColours(box.widget);
     }
-    useOrdinaryColours(m_cmdSubmit);
     // Tab leaves the message box as it leaves every other box; the box lies
     // out of sight, and a user who tabs into it must be able to tab out.
     m_txtMessage->setTabChangesFocus(true);
