@@ -414,44 +414,115 @@ ART_ROUTINE(phoenix)
 
 ART_ROUTINE(money_toad)
 {
-    // The three-legged toad sitting on coins, a coin in its mouth.
-    coin(p, 26, 90, 10);
-    coin(p, 50, 92, 10);
-    coin(p, 74, 90, 10);
-    const QColor green = hex("#4E8F3A"), light = hex("#A9D37A"), edge = hex("#23461A");
-    // Front legs.
+    // The three-legged money toad squatting on a heap of coins, seen from the
+    // front: two front legs splayed out to the sides and the single hind leg
+    // set under the middle of its back, each on its own coins, and a coin held
+    // in its wide mouth.
+    const QColor green = hex("#4E8F3A"), light = hex("#B5DB84"), belly = hex("#D9E8A0"), edge = hex("#23461A");
+
+    // A coin lying flat, seen from a little above.
+    auto lying = [&](double x, double y, double rx) {
+        const double ry = rx * 0.38, t = rx * 0.22;
+        QPainterPath side = ellipse(x, y + t, rx, ry);
+        QPainterPath band;
+        band.addRect(QRectF(x - rx, y, 2 * rx, t));
+        fill(p, side.united(band).united(ellipse(x, y, rx, ry)).simplified(), hex("#B07A10"), kGoldDark, 1.0);
+        fill(p, ellipse(x, y, rx, ry), rgrad(QPointF(x - rx * 0.3, y - ry * 0.4), rx * 1.2, hex("#FFE690"),
+                                            hex("#D09A20")),
+             kGoldDark, 1.0);
+        fill(p, polygon({{x - rx * 0.26, y}, {x, y - ry * 0.34}, {x + rx * 0.26, y}, {x, y + ry * 0.34}}), kGoldDark);
+    };
+    // Heap of coins: back row first, the stacks under the feet last.
+    lying(30, 84, 11);
+    lying(70, 84, 11);
+    lying(50, 86, 11);
+    for (int i = 0; i < 3; ++i) {
+        lying(19, 90 - i * 3.2, 11);
+        lying(81, 90 - i * 3.2, 11);
+    }
+    lying(37, 93, 11);
+    lying(63, 93, 11);
+    lying(50, 92 - 3.2, 11.5);
+
+    // A webbed foot of three spread toes, each ending in a round pad.
+    auto foot = [&](QPointF heel, double angle, const QColor &c) {
+        p.save();
+        p.translate(heel);
+        p.rotate(angle);
+        QPainterPath web = polygon({{0, -1}, {-8, 6}, {0, 8}, {8, 6}});
+        fill(p, web, c.darker(108), edge, 1.0);
+        for (double a : {-40.0, 0.0, 40.0}) {
+            const QPointF tip(std::sin(a * M_PI / 180) * 9, std::cos(a * M_PI / 180) * 8);
+            QPainterPath toe;
+            toe.moveTo(0, 0);
+            toe.lineTo(tip);
+            stroke(p, toe, edge, 4.6);
+            stroke(p, toe, c, 2.6);
+            fill(p, circle(tip.x(), tip.y(), 2.3), c, edge, 1.0);
+        }
+        p.restore();
+    };
+
+    // The hind leg, set behind the body under the middle of the back: it
+    // shows below the belly, bent at the knee, its foot on the middle coins.
+    const QColor rear = green.darker(112);
+    QPainterPath hind;
+    hind.moveTo(50, 60);
+    hind.cubicTo(41, 68, 42, 75, 50, 81);
+    stroke(p, hind, edge, 11.5);
+    stroke(p, hind, rear, 9);
+    foot(QPointF(50, 80), 0, rear);
+
+    // Front legs, elbows out, hands on the coin stacks.
     for (int s : {-1, 1}) {
         QPainterPath leg;
-        leg.moveTo(50 + s * 22, 64);
-        leg.cubicTo(50 + s * 34, 70, 50 + s * 34, 80, 50 + s * 28, 84);
-        stroke(p, leg, edge, 9);
-        stroke(p, leg, green, 6.5);
-        for (int t = -1; t <= 1; ++t)
-            fill(p, circle(50 + s * 28 + t * 3.5, 85, 2.4), green, edge, 0.8);
+        leg.moveTo(50 + s * 22, 58);
+        leg.cubicTo(50 + s * 40, 60, 50 + s * 40, 70, 50 + s * 31, 77);
+        stroke(p, leg, edge, 10.5);
+        stroke(p, leg, green, 8);
+        foot(QPointF(50 + s * 31, 76), -s * 10, green);
     }
-    // Body.
-    QPainterPath body = ellipse(50, 58, 32, 26);
-    fill(p, body, rgrad(QPointF(46, 50), 34, light, green), edge, 1.6);
-    // The single back leg at the rear, tucked under the middle.
-    QPainterPath back;
-    back.addEllipse(QPointF(50, 82), 9, 5);
-    fill(p, back, green, edge, 1.2);
-    // Warts and gold markings.
-    for (const QPointF &w : {QPointF(30, 52), QPointF(70, 52), QPointF(36, 66), QPointF(64, 66), QPointF(50, 40),
-                             QPointF(42, 74), QPointF(58, 74)})
-        fill(p, circle(w.x(), w.y(), 2.6), kGold, kGoldDark, 0.6);
-    // Eyes on top of the head.
+
+    // Body and head in one squat shape, with a pale throat.
+    QPainterPath body = ellipse(50, 46, 31, 23).united(ellipse(34, 30, 10, 9.5)).united(ellipse(66, 30, 10, 9.5));
+    body = body.simplified();
+    fill(p, body, rgrad(QPointF(46, 36), 38, light, green), edge, 1.6);
+    QPainterPath throat = ellipse(50, 60, 19, 10);
+    p.save();
+    p.setClipPath(body);
+    fill(p, throat, rgrad(QPointF(50, 60), 19, belly, light));
+    p.restore();
+    // Gold warts on the back.
+    for (const QPointF &w : {QPointF(25, 43), QPointF(75, 43), QPointF(50, 34), QPointF(41, 40), QPointF(59, 40),
+                             QPointF(28, 54), QPointF(72, 54)})
+        fill(p, circle(w.x(), w.y(), 2.4), kGold, kGoldDark, 0.6);
+    // Bulging eyes on top of the head.
     for (int s : {-1, 1}) {
-        fill(p, circle(50 + s * 15, 34, 8), light, edge, 1.4);
-        fill(p, circle(50 + s * 15, 34, 4.5), hex("#F2C14E"));
-        fill(p, ellipse(50 + s * 15, 34, 1.6, 3.6), kInk);
+        fill(p, circle(50 + s * 16, 28.5, 6.8), hex("#F2C14E"), edge, 1.3);
+        fill(p, ellipse(50 + s * 16, 29, 4, 3), kInk);
+        fill(p, circle(50 + s * 16 - 1.6, 27.4, 1.3), Qt::white);
     }
-    // Wide mouth holding a coin.
-    QPainterPath mouth;
-    mouth.moveTo(30, 50);
-    mouth.quadTo(50, 60, 70, 50);
-    stroke(p, mouth, edge, 2);
-    coin(p, 50, 56, 9);
+    // Wide mouth holding a coin: the coin sits in the dark of the open mouth,
+    // its top tucked under the upper lip.
+    QPainterPath upper;
+    upper.moveTo(25, 47);
+    upper.cubicTo(36, 54, 64, 54, 75, 47);
+    QPainterPath opening;
+    opening.moveTo(37, 52);
+    opening.cubicTo(44, 54.2, 56, 54.2, 63, 52);
+    opening.cubicTo(58, 59, 42, 59, 37, 52);
+    fill(p, opening, hex("#5A1E1A"), edge, 1.2);
+    p.save();
+    QPainterPath below;
+    below.moveTo(0, 53.6);
+    below.cubicTo(30, 53.6, 70, 53.6, 100, 53.6);
+    below.lineTo(100, 100);
+    below.lineTo(0, 100);
+    below.closeSubpath();
+    p.setClipPath(below);
+    coin(p, 50, 61, 9.5);
+    p.restore();
+    stroke(p, upper, edge, 2.2);
 }
 
 ART_ROUTINE(wealth_ship)

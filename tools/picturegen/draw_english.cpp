@@ -198,65 +198,101 @@ ART_ROUTINE(old_boot)
 
 ART_ROUTINE(rabbits_foot)
 {
-    // A furry rabbit's foot on a key chain: ring, links, gold cap, fur.
-    const QColor fur = r.color(0, hex("#EDE3D4")), shade = r.color(1, hex("#A08A70"));
-    QPainterPath ring;
-    ring.addEllipse(QPointF(50, 9), 7, 7);
-    stroke(p, ring, hex("#8C939A"), 2.6);
+    // A rabbit's foot charm: split key ring, a short chain and a gold cap,
+    // then the soft white foot, its paw turned to show the pads of the four
+    // toes, with dark claws at the tip. Drawn along a local axis (+y from the
+    // cap to the toes), hung at a slant.
+    const QColor fur = r.color(0, hex("#FBF8F3")), shade = r.color(1, hex("#B3AAA0"));
+    const QColor furEdge = hex("#6E665C"), steelDark = hex("#4E545B");
+    const QColor pad = hex("#E3928E"), padEdge = hex("#8E4A46");
+    p.save();
+    p.translate(49, 37);
+    p.rotate(-24);
+    p.scale(1.07, 1.07);
+
+    // Key ring: two turns of flat wire, and the chain down to the cap.
+    for (double off : {0.0, 2.2}) {
+        QPainterPath ring;
+        ring.addEllipse(QPointF(off - 1, -28), 10, 10);
+        stroke(p, ring, steelDark, 3.6);
+        stroke(p, ring, hex("#D5DADF"), 1.5);
+    }
     for (int i = 0; i < 2; ++i) {
         QPainterPath link;
-        link.addEllipse(QPointF(50, 19.5 + i * 6.5), 2.6, 4.2);
-        stroke(p, link, hex("#8C939A"), 1.8);
+        link.addEllipse(QPointF(0, -15.5 + i * 5.5), 2.4, 3.8);
+        stroke(p, link, steelDark, 2.2);
+        stroke(p, link, hex("#C4C9CF"), 0.9);
     }
-    // Fur body: a long hind foot, widening to the paw, which turns forward.
-    p.save();
-    p.translate(48, 34);
-    p.rotate(-10);
-    QPainterPath body;
-    body.moveTo(-10, 0);
-    body.cubicTo(-16, 18, -20, 36, -18, 48);
-    body.cubicTo(-16, 60, -4, 64, 10, 62);
-    body.cubicTo(24, 60, 30, 52, 24, 44);
-    body.cubicTo(18, 38, 14, 20, 10, 0);
-    body.closeSubpath();
-    // Tufts all round the edge make it furry.
-    QPainterPath fluffy = body;
-    for (int i = 0; i < 22; ++i) {
-        const QPointF a = body.pointAtPercent((i + 0.5) / 22.0);
-        fluffy = fluffy.united(circle(a.x(), a.y(), 4.8));
+
+    // The foot: slim at the cap, a little fuller towards the paw, which ends
+    // in four rounded toes.
+    QPainterPath foot;
+    foot.moveTo(-8, 2);
+    foot.cubicTo(-13, 18, -16, 34, -16, 46);
+    foot.lineTo(16, 46);
+    foot.cubicTo(16, 34, 13, 18, 8, 2);
+    foot.closeSubpath();
+    const QPointF toes[] = {{-11.6, 50}, {-4.3, 55.2}, {4.3, 55.2}, {11.6, 50}};
+    const double toeR = 5.9;
+    for (const QPointF &t : toes)
+        foot = foot.united(circle(t.x(), t.y(), toeR));
+    // A few flicks of fur standing out from the sides, combed towards the toes.
+    for (const QPointF &f : {QPointF(-10.5, 10), QPointF(-13.6, 21), QPointF(-15.6, 32), QPointF(-16, 42),
+                             QPointF(10.5, 10), QPointF(13.6, 21), QPointF(15.6, 32), QPointF(16, 42)}) {
+        const double s = f.x() < 0 ? -1 : 1;
+        foot = foot.united(polygon({f + QPointF(s * -1, -3.5), f + QPointF(s * 3, 3), f + QPointF(s * -1.5, 2)}));
     }
-    fluffy = fluffy.simplified();
-    fill(p, fluffy, rgrad(QPointF(-2, 30), 42, fur, shade, QPointF(-6, 22)), hex("#7A6A56"), 1.3);
-    // Fur strands following the foot, and the divided toes of the paw.
-    QPainterPath strands;
-    for (int i = 0; i < 5; ++i) {
-        const double x = -10 + i * 5;
-        strands.moveTo(x, 10 + (i % 2) * 5);
-        strands.cubicTo(x - 2, 26, x - 1, 38, x + 3, 48 + (i % 2) * 3);
+    foot = foot.simplified();
+    fill(p, foot, rgrad(QPointF(-4, 26), 34, fur, shade, QPointF(-6, 18)), furEdge, 1.3);
+    QPainterPath hair;
+    for (const QPointF &m : {QPointF(-6, 12), QPointF(4, 16), QPointF(-9, 26), QPointF(8, 28), QPointF(-2, 22)}) {
+        hair.moveTo(m);
+        hair.quadTo(m + QPointF(-1.5, 2.5), m + QPointF(-0.5, 5.5));
     }
-    strands.moveTo(8, 54);
-    strands.quadTo(16, 56, 24, 52);
-    strands.moveTo(4, 60);
-    strands.quadTo(14, 62, 22, 58);
-    stroke(p, strands, shade.darker(118), 1.2);
-    // Little claws peeping out of the fur at the paw's tip.
-    for (int i = 0; i < 4; ++i) {
-        const QPointF base(22 + i * 2.2, 46 + i * 4.2);
-        const QPainterPath claw = polygon({base, base + QPointF(9, -1.5), base + QPointF(1, 3)});
-        fill(p, claw, hex("#4A3A2E"), hex("#2A1E16"), 0.6);
+    stroke(p, hair, shade, 1.1);
+
+    // Claws peeping from between the fur of each toe.
+    for (const QPointF &t : toes) {
+        const QPointF dir = (t - QPointF(0, 42)) / std::hypot(t.x(), t.y() - 42);
+        p.save();
+        p.translate(t + dir * (toeR - 1));
+        p.rotate(std::atan2(dir.y(), dir.x()) * 180 / M_PI - 90);
+        QPainterPath claw;
+        claw.moveTo(-2, 0);
+        claw.quadTo(-1.2, 5, 1.2, 7);
+        claw.quadTo(1.2, 3, 2, 0);
+        claw.closeSubpath();
+        fill(p, claw, hex("#3A3029"), hex("#1E1814"), 0.6);
+        p.restore();
     }
-    // Gold cap.
+    fill(p, foot, Qt::NoBrush, furEdge, 1.3);
+    // The paw's underside: a main pad and a pad on each toe.
+    QPainterPath sole;
+    sole.moveTo(0, 32);
+    sole.cubicTo(7, 32, 11.5, 39, 10.5, 44);
+    sole.cubicTo(9.5, 47.5, 3.5, 46.5, 0, 47.5);
+    sole.cubicTo(-3.5, 46.5, -9.5, 47.5, -10.5, 44);
+    sole.cubicTo(-11.5, 39, -7, 32, 0, 32);
+    fill(p, sole, rgrad(QPointF(-2, 39), 10, pad.lighter(112), pad), padEdge, 1.0);
+    for (const QPointF &t : toes)
+        fill(p, ellipse(t.x() * 1.02, t.y() + 0.9, 3.3, 3.7), rgrad(t, 4, pad.lighter(112), pad), padEdge, 0.9);
+
+    // Gold cap over the top of the fur, with an eyelet for the chain.
+    QPainterPath eye;
+    eye.addEllipse(QPointF(0, -7), 2.6, 2.6);
+    stroke(p, eye, hex("#8A6414"), 2.2);
     QPainterPath cap;
-    cap.moveTo(-8, -8);
-    cap.lineTo(8, -8);
-    cap.lineTo(14, 6);
-    cap.cubicTo(6, 9, -6, 9, -14, 6);
+    cap.moveTo(-5.5, -5);
+    cap.lineTo(5.5, -5);
+    cap.cubicTo(8, -2, 9.5, 2, 10.5, 6);
+    cap.cubicTo(4, 8.5, -4, 8.5, -10.5, 6);
+    cap.cubicTo(-9.5, 2, -8, -2, -5.5, -5);
     cap.closeSubpath();
-    fill(p, cap, hgrad(-14, 14, hex("#F6D66E"), hex("#A67C1E")), hex("#6B4E10"), 1.4);
-    QPainterPath band;
-    band.moveTo(-12, 2);
-    band.cubicTo(-4, 5, 4, 5, 12, 2);
-    stroke(p, band, hex("#6B4E10"), 1.2);
+    fill(p, cap, hgrad(-11, 11, hex("#FBE38A"), hex("#A67C1E")), hex("#6B4E10"), 1.3);
+    QPainterPath ridges;
+    ridges.moveTo(-7.5, 0);
+    ridges.quadTo(0, 2, 7.5, 0);
+    stroke(p, ridges, hex("#6B4E10"), 1.1);
     p.restore();
 }
 

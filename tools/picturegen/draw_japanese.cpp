@@ -382,10 +382,37 @@ ART_ROUTINE(daikokuten)
     fill(p, cap, vgrad(16, 32, hex("#3A3A3A"), kInk), kInk, 1);
 }
 
+// A brush stroke along `spine`: widest at `peak` (0..1 along the stroke),
+// tapering to a point at both ends.
+static QPainterPath brushStroke(const QPainterPath &spine, double width, double peak = 0.4)
+{
+    const int n = 24;
+    QVector<QPointF> left, right;
+    for (int i = 0; i <= n; ++i) {
+        const double t = double(i) / n;
+        const QPointF a = spine.pointAtPercent(t);
+        const double ang = spine.angleAtPercent(t) * M_PI / 180;
+        const QPointF normal(std::sin(ang), std::cos(ang));  // angle is counter-clockwise, y down
+        const double u = t < peak ? t / peak : (1 - t) / (1 - peak);
+        const double w = width / 2 * std::pow(std::sin(u * M_PI / 2), 0.6);
+        left.push_back(a + normal * w);
+        right.push_back(a - normal * w);
+    }
+    QPainterPath out;
+    out.moveTo(left.front());
+    for (int i = 1; i < left.size(); ++i)
+        out.lineTo(left[i]);
+    for (int i = right.size() - 1; i >= 0; --i)
+        out.lineTo(right[i]);
+    out.closeSubpath();
+    return out;
+}
+
 ART_ROUTINE(daruma)
 {
-    // The round red Daruma doll: white face with fierce brows and beard,
-    // gold markings on the body.
+    // The round red Daruma doll with its stern face: crane-wing eyebrows,
+    // one eye painted in and the other still blank, a curling moustache and
+    // a beard of brush strokes round the chin; gold markings on the body.
     QPainterPath doll;
     doll.moveTo(50, 4);
     doll.cubicTo(80, 4, 94, 36, 92, 62);
@@ -393,38 +420,60 @@ ART_ROUTINE(daruma)
     doll.cubicTo(28, 98, 10, 88, 8, 62);
     doll.cubicTo(6, 36, 20, 4, 50, 4);
     fill(p, doll, rgrad(QPointF(40, 34), 70, hex("#F04A3A"), hex("#A0140E"), QPointF(36, 26)), hex("#5A0A06"), 1.6);
-    // Face.
-    QPainterPath face = ellipse(50, 40, 27, 22);
-    fill(p, face, rgrad(QPointF(46, 36), 30, hex("#FFFDF6"), hex("#F0E4D0")), hex("#5A0A06"), 1.2);
-    // Thick brows like cranes, beard like a tortoise.
-    QPainterPath brows;
+    // Face, ringed in gold.
+    QPainterPath face = ellipse(50, 41, 28, 24);
+    fill(p, face, rgrad(QPointF(46, 36), 30, hex("#FFFDF6"), hex("#F0E4D0")), kGold, 2.4);
+    fill(p, face, Qt::NoBrush, hex("#5A0A06"), 0.8);
+
+    // Eyebrows: heavy strokes sweeping up and out like a crane's wings.
     for (int s : {-1, 1}) {
-        brows.moveTo(50 + s * 4, 27);
-        brows.cubicTo(50 + s * 10, 20, 50 + s * 20, 22, 50 + s * 24, 30);
+        QPainterPath spine;
+        spine.moveTo(50 + s * 3, 29);
+        spine.cubicTo(50 + s * 8, 19, 50 + s * 20, 17, 50 + s * 25, 27);
+        fill(p, brushStroke(spine, 7.5, 0.45), kInk);
     }
-    stroke(p, brows, kInk, 4);
-    // One eye painted in, the other blank.
-    fill(p, circle(40, 38, 7), Qt::white, kInk, 1.6);
-    fill(p, circle(40, 38, 4), kInk);
-    fill(p, circle(60, 38, 7), Qt::white, kInk, 1.6);
-    QPainterPath beard;
-    beard.moveTo(30, 50);
-    beard.cubicTo(36, 48, 42, 52, 50, 50);
-    beard.cubicTo(58, 52, 64, 48, 70, 50);
-    beard.cubicTo(66, 60, 58, 62, 50, 62);
-    beard.cubicTo(42, 62, 34, 60, 30, 50);
-    fill(p, beard, kInk);
-    fill(p, ellipse(50, 47, 3, 2.2), hex("#E07A6A"));
+    // Eyes: the left one painted in, the right one blank.
+    fill(p, circle(39, 36, 7), Qt::white, kInk, 1.6);
+    fill(p, circle(39, 36, 4.2), kInk);
+    fill(p, circle(61, 36, 7), Qt::white, kInk, 1.6);
+    // Nose.
+    fill(p, ellipse(50, 45, 3, 2.2), hex("#E07A6A"), hex("#A04A3A"), 0.6);
+    // Moustache: two strokes from under the nose, sweeping out and curling up.
+    for (int s : {-1, 1}) {
+        QPainterPath spine;
+        spine.moveTo(50 + s * 2, 49);
+        spine.cubicTo(50 + s * 10, 47, 50 + s * 18, 52, 50 + s * 21, 47);
+        spine.cubicTo(50 + s * 23, 44, 50 + s * 19, 41, 50 + s * 17, 44);
+        fill(p, brushStroke(spine, 5, 0.3), kInk);
+    }
+    // Beard: combed strokes down each cheek towards the chin, following the
+    // round of the face, and a small tuft under the middle; no solid patch.
+    for (int s : {-1, 1}) {
+        for (int i = 0; i < 3; ++i) {
+            const double a0 = (28 + i * 17) * M_PI / 180;  // below the horizontal, from the side inwards
+            const QPointF outer(50 + s * 26 * std::cos(a0), 41 + 22 * std::sin(a0));
+            const QPointF inner(50 + s * 20 * std::cos(a0 + 0.3), 41 + 17 * std::sin(a0 + 0.3));
+            QPainterPath spine;
+            spine.moveTo(inner);
+            spine.quadTo((inner + outer) / 2 + QPointF(s * 1.5, -1), outer);
+            fill(p, brushStroke(spine, 3.2, 0.35), kInk);
+        }
+    }
+    QPainterPath tuft;
+    tuft.moveTo(50, 55);
+    tuft.quadTo(49, 59, 50, 63.5);
+    fill(p, brushStroke(tuft, 3.2, 0.35), kInk);
+
     // Gold markings on the belly.
     QPainterPath swirl;
-    swirl.moveTo(30, 76);
-    swirl.cubicTo(38, 70, 44, 82, 50, 76);
-    swirl.cubicTo(56, 70, 62, 82, 70, 76);
+    swirl.moveTo(30, 78);
+    swirl.cubicTo(38, 72, 44, 84, 50, 78);
+    swirl.cubicTo(56, 72, 62, 84, 70, 78);
     stroke(p, swirl, kGold, 3);
     QPainterPath swirl2;
-    swirl2.moveTo(36, 86);
-    swirl2.cubicTo(42, 82, 46, 90, 50, 86);
-    swirl2.cubicTo(54, 82, 58, 90, 64, 86);
+    swirl2.moveTo(36, 88);
+    swirl2.cubicTo(42, 84, 46, 92, 50, 88);
+    swirl2.cubicTo(54, 84, 58, 92, 64, 88);
     stroke(p, swirl2, kGold, 2.2);
 }
 

@@ -105,29 +105,100 @@ QPainterPath drop(double cx, double cy, double h)
 
 ART_ROUTINE(broken_arrow)
 {
-    // One arrow snapped in the middle: the two halves still meet at the
-    // splintered break, bent down into a shallow V.
-    const double len = 100, mid = 50;
-    for (int half = 0; half < 2; ++half) {
+    // One arrow snapped in two, the pictograph way: a single level arrow
+    // whose halves lie apart, each ending in splinters, with chips of wood
+    // flying out of the gap. Drawn heavier than the crossed arrows so that it
+    // reads at a glance.
+    const double h = 9;                   // shaft thickness
+    const QColor heart = hex("#EFD29C");  // pale wood inside the break
+    const QLinearGradient wood = vgrad(-h / 2, h / 2, kWood.lighter(128), kWood.darker(118));
+
+    // Feathered half, its broken end tipped up a little.
+    p.save();
+    p.translate(3, 53);
+    p.rotate(-7);
+    {
+        const double xb = 36;  // where the shaft broke
+        for (int side : {-1, 1}) {
+            QPainterPath f;
+            f.moveTo(4, 0);
+            f.lineTo(-3, side * 14);
+            f.lineTo(21, side * 14);
+            f.lineTo(30, 0);
+            f.closeSubpath();
+            fill(p, f, side < 0 ? QColor(Qt::white) : hex("#F2E6CC"), kBrown, 1.5);
+            QPainterPath stripe;
+            for (double x : {10.0, 17.0}) {
+                stripe.moveTo(x, side * 2);
+                stripe.lineTo(x - 3, side * 12.5);
+            }
+            stroke(p, stripe, kRed, 2.4);
+        }
+        QPainterPath s;
+        s.moveTo(0, -h / 2);
+        s.lineTo(xb, -h / 2);
+        s.lineTo(xb + 9, -h / 2 + 1.6);  // long splinter off the top
+        s.lineTo(xb + 2.5, -1.4);
+        s.lineTo(xb + 6.5, 0.4);          // and one from the middle
+        s.lineTo(xb - 0.5, 1.6);
+        s.lineTo(xb + 4.5, h / 2 - 0.6);
+        s.lineTo(xb - 1.5, h / 2);
+        s.lineTo(0, h / 2);
+        s.closeSubpath();
+        fill(p, s, wood, kBrown, 1.4);
+        fill(p, polygon({{xb - 1, -1.6}, {xb + 8, -h / 2 + 1.8}, {xb + 2.5, -0.6}, {xb + 6, 0.4}, {xb - 1, 1.2}}),
+             heart);
+        QPainterPath crack;
+        crack.moveTo(xb + 2, -0.8);
+        crack.lineTo(xb - 10, 0);
+        stroke(p, crack, kBrown, 1.0);
+        QPainterPath nock;
+        nock.addRoundedRect(QRectF(-2.5, -h / 2 - 0.6, 4.5, h + 1.2), 1.5, 1.5);
+        fill(p, nock, kBrown);
+    }
+    p.restore();
+
+    // Pointed half, its broken end tipped down a little.
+    p.save();
+    p.translate(97, 53);
+    p.rotate(-7);
+    {
+        const double xb = -46;
+        QPainterPath s;
+        s.moveTo(-14, -h / 2);
+        s.lineTo(xb, -h / 2);
+        s.lineTo(xb - 5, -h / 2 + 1);
+        s.lineTo(xb + 1.5, -1.6);
+        s.lineTo(xb - 8.5, 0.2);          // long splinter from the middle
+        s.lineTo(xb - 1.5, 1.8);
+        s.lineTo(xb - 7, h / 2 - 0.8);
+        s.lineTo(xb, h / 2);
+        s.lineTo(-14, h / 2);
+        s.closeSubpath();
+        fill(p, s, wood, kBrown, 1.4);
+        fill(p, polygon({{xb + 1, -2}, {xb - 5, -h / 2 + 1}, {xb + 1.5, -1.6}, {xb - 8.5, 0.2}, {xb - 1.5, 1.8},
+                         {xb + 1, 1.8}}),
+             heart);
+        QPainterPath crack;
+        crack.moveTo(xb - 3, 0.3);
+        crack.lineTo(xb + 9, -0.5);
+        stroke(p, crack, kBrown, 1.0);
+        QPainterPath wrap;
+        wrap.addRect(QRectF(-22, -h / 2 - 0.5, 6, h + 1));
+        fill(p, wrap, kRed, kBrown, 0.9);
+        fill(p, polygon({{-21, -12.5}, {3, 0}, {-21, 12.5}, {-16, 0}}), kTurquoise, kBrown, 1.5);
+    }
+    p.restore();
+
+    // Chips of wood thrown out of the break.
+    const struct {
+        double x, y, angle, len;
+    } chips[] = {{44, 39, -35, 7}, {51, 66, 25, 6}, {41, 63, 70, 5}, {53, 40, 60, 5}};
+    for (const auto &c : chips) {
         p.save();
-        p.translate(50, 44);
-        p.rotate(half == 0 ? -24 : 24);
-        p.translate(half == 0 ? -1.5 : 1.5, 0);
-        p.translate(-mid, 0);
-        QPainterPath keep;
-        const double sgn = half == 0 ? -1 : 1;
-        keep.moveTo(mid + sgn * 70, -14);
-        keep.lineTo(mid, -14);
-        keep.lineTo(mid, -3);
-        keep.lineTo(mid + sgn * 3.5, -1.2);
-        keep.lineTo(mid - sgn * 1.5, 0.4);
-        keep.lineTo(mid + sgn * 4.5, 1.8);
-        keep.lineTo(mid, 3.5);
-        keep.lineTo(mid, 14);
-        keep.lineTo(mid + sgn * 70, 14);
-        keep.closeSubpath();
-        p.setClipPath(keep);
-        arrow(p, len, kWood, kTurquoise, Qt::white);
+        p.translate(c.x, c.y);
+        p.rotate(c.angle);
+        fill(p, polygon({{-c.len / 2, 0}, {0, -1.3}, {c.len / 2, 0}, {0, 1.5}}), heart, kBrown, 0.9);
         p.restore();
     }
 }
