@@ -9,6 +9,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+#ifdef QVO_DESKTOP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
+#endif
     installFontSubstitutes();
     // Closing the last window does not end the run; the farewell window does.
     QApplication::setQuitOnLastWindowClosed(false);
