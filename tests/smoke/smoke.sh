@@ -14,23 +14,28 @@
 # Every wait has a deadline. Whatever the test started is stopped by its
 # process id when it ends, passed or failed.
 #
-# usage: smoke.sh --cmake CMAKE --build-dir DIR --probe PROBE --site-address URL
+# usage: smoke.sh [--cmake CMAKE] --build-dir DIR --probe PROBE --site-address URL
+#        smoke.sh --prefix DIR --probe PROBE --site-address URL
+# The second form drives a program already installed under DIR, for example
+# /usr after installing the Debian package.
 set -euo pipefail
 
 CMAKE=cmake
 BUILD_DIR=
+PREFIX=
 PROBE=
 SITE_ADDRESS=
 while [ $# -gt 0 ]; do
     case "$1" in
     --cmake) CMAKE=$2; shift 2 ;;
     --build-dir) BUILD_DIR=$2; shift 2 ;;
+    --prefix) PREFIX=$2; shift 2 ;;
     --probe) PROBE=$2; shift 2 ;;
     --site-address) SITE_ADDRESS=$2; shift 2 ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
-[ -n "$BUILD_DIR" ] && [ -n "$PROBE" ] && [ -n "$SITE_ADDRESS" ] || { echo "missing arguments" >&2; exit 2; }
+[ -n "$BUILD_DIR$PREFIX" ] && [ -n "$PROBE" ] && [ -n "$SITE_ADDRESS" ] || { echo "missing arguments" >&2; exit 2; }
 
 for tool in Xvfb openbox xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/packages.txt)" >&2; exit 1; }
@@ -98,11 +103,13 @@ wait_for() {
 }
 
 # --- the installed program --------------------------------------------------
-step "installing the build into a temporary prefix"
-PREFIX=$WORK/prefix
-"$CMAKE" --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" || { cat "$WORK/install.log"; fail "install"; }
+if [ -z "$PREFIX" ]; then
+    step "installing the build into a temporary prefix"
+    PREFIX=$WORK/prefix
+    "$CMAKE" --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" || { cat "$WORK/install.log"; fail "install"; }
+fi
 shopt -s nullglob
-entries=("$PREFIX"/share/applications/*.desktop)
+entries=("$PREFIX"/share/applications/*.QVOrbalin.desktop)
 shopt -u nullglob
 [ ${#entries[@]} -eq 1 ] || fail "expected one desktop entry, found ${#entries[@]}"
 exec_line=$(sed -n 's/^Exec=//p' "${entries[0]}" | head -n 1)
