@@ -73,7 +73,7 @@ cleanup() {
         for log in app wm xvfb; do
             if [ -s "$WORK/$log.log" ]; then
                 echo "--- $log.log"
-                tail -n 40 "$WORK/$log.log"
+                tail -n 80 "$WORK/$log.log"
             fi
         done
     fi
