@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // A desktop whose answers the test writes beforehand and which remembers what
@@ -31,6 +32,10 @@ public:
     int seeds = 0;
     int randomsTaken = 0;
     std::optional<int> endStatus;
+    // Called while a message box is up, before it is answered.
+    std::function<void(const Message &)> onMessage;
+    // Called as an address is handed over.
+    std::function<void(const QString &)> onUrl;
     // Everything in the order it happened: "message", "url", "seed",
     // "random", "end".
     QStringList log;
@@ -39,6 +44,8 @@ public:
     {
         messages.append({text, icon, buttons, caption});
         log.append(QStringLiteral("message"));
+        if (onMessage)
+            onMessage(messages.last());
         if (!answers.isEmpty())
             return answers.takeFirst();
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
@@ -47,6 +54,8 @@ public:
     {
         urls.append(address);
         log.append(QStringLiteral("url"));
+        if (onUrl)
+            onUrl(address);
     }
     QDate today() override { return todayDate; }
     void seedFromClock() override

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QTest>
 #include <memory>
 
@@ -20,6 +21,20 @@ struct TestRun {
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
 };
+
+// Destroys the windows that were unloaded, as the event loop would.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A real click in the middle of a control, routed by its window to whichever
+// control lies on top there.
+inline void clickAt(QWidget *control)
+{
+    QWidget *window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, control->rect().center()));
+}
 
 // A QTest main that draws the program's fonts as the program itself does.
 #define QVO_TEST_MAIN(TestClass)                                                                                       \

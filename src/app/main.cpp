@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "links/SettingsStore.h"
 #include "platform/QtDesktop.h"
+#include "windows/FormWindow.h"
 #include "windows/frmLauncher.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
 #endif
     installFontSubstitutes();
+    // Message boxes carry the program's icon too.
+    QApplication::setWindowIcon(applicationIcon());
     // Closing the last window does not end the run; the farewell window does.
     QApplication::setQuitOnLastWindowClosed(false);
 

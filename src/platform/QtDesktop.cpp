@@ -1,6 +1,6 @@
 #include "QtDesktop.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +22,10 @@ QtDesktop::~QtDesktop() = default;
 
 Desktop::Answer QtDesktop::messageBox(const QString &text, Icon icon, Buttons buttons, const QString &caption)
 {
-    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, caption, text);
+    // The box belongs to the window the user is working in, so that it opens
+    // above that window even when the window is kept above all others.
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, caption, text,
+                    QMessageBox::NoButton, QApplication::activeWindow());
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

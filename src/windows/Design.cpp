@@ -57,18 +57,26 @@ void setColours(QWidget *widget, const Control &c)
 {
     if (c.foreground == kNoColour && c.background == kNoColour)
         return;
+    // A frame's colours are its own background and caption; what it holds
+    // inherits the palette, so a frame touches no other role.
+    const bool frame = c.kind == Kind::Frame;
     QPalette palette = widget->palette();
     if (c.foreground != kNoColour) {
         const QColor fg = colour(c.foreground);
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            if (frame && role != QPalette::WindowText)
+                continue;
             palette.setColor(QPalette::Active, role, fg);
             palette.setColor(QPalette::Inactive, role, fg);
         }
     }
     if (c.background != kNoColour) {
         const QColor bg = colour(c.background);
-        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+            if (frame && role != QPalette::Window)
+                continue;
             palette.setColor(role, bg);
+        }
     }
     widget->setPalette(palette);
 }
@@ -171,10 +179,8 @@ Widgets build(QWidget *client, std::span<const Control> table)
             widget->setEnabled(false);
         if (c.kind == Kind::Picture && c.tabIndex != kNoTab)
             widget->setFocusPolicy(Qt::StrongFocus);
-        if (c.kind == Kind::Label || c.kind == Kind::LinkLabel) {
-            if (c.flags & AutoSize)
-                widget->adjustSize();
-        }
+        if ((c.kind == Kind::Label || c.kind == Kind::LinkLabel) && (c.flags & AutoSize))
+            fitToText(static_cast<QLabel *>(widget));
         if (c.text && *c.text)
             widget->setAccessibleName(accessibleText(QString::fromLatin1(c.text)));
         widgets.insert(name, widget);
@@ -187,6 +193,18 @@ Widgets build(QWidget *client, std::span<const Control> table)
             (*it)->raise();
     }
     return widgets;
+}
+
+void fitToText(QLabel *label)
+{
+    label->setWordWrap(false);
+    label->adjustSize();
+    const QWidget *container = label->parentWidget();
+    const int room = container ? container->width() - label->x() - 4 : label->width();
+    if (label->width() > room && room > 0) {
+        label->setWordWrap(true);
+        label->resize(room, label->heightForWidth(room));
+    }
 }
 
 QHash<QString, QAction *> buildMenu(QMenuBar *bar, std::span<const MenuEntry> entries)

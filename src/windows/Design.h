@@ -7,6 +7,7 @@
 #include <span>
 
 class QAction;
+class QLabel;
 class QMenuBar;
 class QWidget;
 
@@ -114,6 +115,11 @@ private:
 // containers, at their rectangles, with their texts, colours and fonts, and
 // stacks each container's children so that the one listed first lies on top.
 Widgets build(QWidget *client, std::span<const Control> table);
+
+// Sizes an auto-size label to its text, its top-left corner fixed. A text
+// that would run past the right edge of its container wraps there instead
+// and the label grows downwards, so nothing is cut off.
+void fitToText(QLabel *label);
 
 // A menu bar entry: a top-level item when parent is nullptr, a separator
 // when the caption is "-".

@@ -56,7 +56,7 @@ frmAbout::frmAbout(App &app)
     auto *home = controls().get<LinkLabel>(QStringLiteral("lblHomePage"));
     home->setText(QStringLiteral("Click here to visit ") + SiteAddress());
     home->setAccessibleName(home->text());
-    home->adjustSize();
+    fitToText(home);
 
     m_cmdOK = controls().get<QPushButton>(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);

@@ -93,7 +93,7 @@ std::span<const MenuEntry> frmDisplay::menuTable()
 }
 
 frmDisplay::frmDisplay(App &app)
-    : WorkingWindow(app, {QSize(8880, 6840), true}, kDesign, kMenu)
+    : WorkingWindow(app, {QSize(8880, 6840), true, true}, kDesign, kMenu)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     for (int i = 0; i < kSymbolTypeCount; ++i) {
@@ -132,7 +132,7 @@ void frmDisplay::setSymbolName(SymbolType type, const QString &name)
 {
     QLabel *label = m_panels[indexOf(type)].name;
     label->setText(name);
-    label->adjustSize();
+    fitToText(label);
     m_panels[indexOf(type)].picture->setAccessibleName(name);
 }
 

@@ -127,6 +127,9 @@ frmFarewell::frmFarewell(App &app)
         box.widget->installEventFilter(this);
         box.widget->setAccessibleName(box.placeholder);
     }
+    // Tab leaves the message box as it leaves every other box; the box lies
+    // out of sight, and a user who tabs into it must be able to tab out.
+    m_txtMessage->setTabChangesFocus(true);
 
     connect(m_cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);

@@ -98,9 +98,9 @@ ART_ROUTINE(crane)
     const QColor black = hex("#1C1C1C");
     // Legs.
     QPainterPath legs;
-    legs.moveTo(50, 66);
+    legs.moveTo(48, 70);
     legs.lineTo(52, 98);
-    legs.moveTo(52, 66);
+    legs.moveTo(53, 70);
     legs.lineTo(60, 80);
     legs.lineTo(52, 84);
     stroke(p, legs, hex("#4A4A4A"), 2.2);
@@ -108,24 +108,28 @@ ART_ROUTINE(crane)
     foot.moveTo(44, 98);
     foot.lineTo(60, 98);
     stroke(p, foot, hex("#4A4A4A"), 2);
-    // Body with black tail plumes.
+    // Body with black tail plumes, drawn large around its middle.
+    QTransform big;
+    big.translate(46, 56);
+    big.scale(1.3, 1.3);
+    big.translate(-46, -56);
     QPainterPath tail;
     tail.moveTo(28, 54);
     tail.cubicTo(18, 60, 14, 72, 16, 80);
     tail.cubicTo(24, 74, 30, 70, 36, 66);
     tail.closeSubpath();
-    fill(p, tail, black);
+    fill(p, big.map(tail), black);
     QPainterPath body;
     body.moveTo(24, 52);
     body.cubicTo(30, 38, 56, 36, 66, 46);
     body.cubicTo(70, 56, 62, 68, 48, 68);
     body.cubicTo(36, 68, 26, 62, 24, 52);
-    fill(p, body, vgrad(38, 68, Qt::white, hex("#DADCE0")), hex("#6A6E74"), 1.2);
+    fill(p, big.map(body), vgrad(34, 72, Qt::white, hex("#DADCE0")), hex("#6A6E74"), 1.2);
     // Neck and head.
     QPainterPath neck;
-    neck.moveTo(60, 46);
+    neck.moveTo(62, 44);
     neck.cubicTo(70, 34, 64, 22, 68, 12);
-    stroke(p, neck, black, 6.5);
+    stroke(p, neck, black, 7.5);
     fill(p, ellipse(70, 11, 6, 5), black);
     fill(p, ellipse(70, 7.2, 3.6, 2.6), hex("#E0201E"));
     fill(p, polygon({{74, 9}, {94, 14}, {74, 14}}), hex("#C9B07A"), hex("#6A5A30"), 0.8);
@@ -136,7 +140,7 @@ ART_ROUTINE(crane)
     wing.cubicTo(44, 44, 56, 46, 62, 52);
     wing.moveTo(34, 54);
     wing.cubicTo(44, 52, 54, 54, 60, 58);
-    stroke(p, wing, hex("#9A9EA4"), 1.2);
+    stroke(p, big.map(wing), hex("#9A9EA4"), 1.2);
 }
 
 ART_ROUTINE(fu_sign)

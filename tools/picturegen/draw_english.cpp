@@ -199,7 +199,7 @@ ART_ROUTINE(old_boot)
 ART_ROUTINE(rabbits_foot)
 {
     // A furry rabbit's foot on a key chain: ring, links, gold cap, fur.
-    const QColor fur = r.color(0, hex("#F7F1E8")), shade = r.color(1, hex("#B9A58C"));
+    const QColor fur = r.color(0, hex("#EDE3D4")), shade = r.color(1, hex("#A08A70"));
     QPainterPath ring;
     ring.addEllipse(QPointF(50, 9), 7, 7);
     stroke(p, ring, hex("#8C939A"), 2.6);
@@ -239,6 +239,12 @@ ART_ROUTINE(rabbits_foot)
     strands.moveTo(4, 60);
     strands.quadTo(14, 62, 22, 58);
     stroke(p, strands, shade.darker(118), 1.2);
+    // Little claws peeping out of the fur at the paw's tip.
+    for (int i = 0; i < 4; ++i) {
+        const QPointF base(22 + i * 2.2, 46 + i * 4.2);
+        const QPainterPath claw = polygon({base, base + QPointF(9, -1.5), base + QPointF(1, 3)});
+        fill(p, claw, hex("#4A3A2E"), hex("#2A1E16"), 0.6);
+    }
     // Gold cap.
     QPainterPath cap;
     cap.moveTo(-8, -8);

@@ -16,21 +16,23 @@ namespace art {
 static QPainterPath handPath()
 {
     QPainterPath fist;
-    fist.addRoundedRect(QRectF(35, 46, 30, 40), 6, 6);
+    fist.addRoundedRect(QRectF(36, 46, 30, 42), 7, 7);
 
-    // Thumb: a rounded bar rising from the top of the fist, leaning right.
+    // Thumb: a thick rounded bar rising from the top of the fist, leaning
+    // slightly forward.
     QPainterPath thumb;
-    thumb.addRoundedRect(QRectF(-7.5, -36, 15, 40), 7.5, 7.5);
+    thumb.addRoundedRect(QRectF(-9, -34, 18, 40), 9, 9);
     QTransform t;
-    t.translate(45, 52);
-    t.rotate(14);
+    t.translate(47, 50);
+    t.rotate(12);
     thumb = t.map(thumb);
 
+    // Four folded fingers stacked on the front of the fist.
     QPainterPath fingers;
-    const double tops[4] = {46, 56.2, 66.4, 76.6};
-    const double ends[4] = {84, 81, 78, 74};
+    const double tops[4] = {46, 56.5, 67, 77.5};
+    const double ends[4] = {86, 84, 81, 77};
     for (int i = 0; i < 4; ++i)
-        fingers.addRoundedRect(QRectF(50, tops[i], ends[i] - 50, 9.4), 4.7, 4.7);
+        fingers.addRoundedRect(QRectF(52, tops[i], ends[i] - 52, 10.5), 5.25, 5.25);
 
     return fist.united(thumb).united(fingers).simplified();
 }
@@ -38,7 +40,7 @@ static QPainterPath handPath()
 static QPainterPath cuffPath()
 {
     QPainterPath cuff;
-    cuff.addRoundedRect(QRectF(16, 48, 15, 38), 3, 3);
+    cuff.addRoundedRect(QRectF(14, 48, 17, 40), 3, 3);
     return cuff;
 }
 
@@ -78,10 +80,10 @@ QImage renderIcon(int size)
     if (size >= 24) {
         const QColor crease(0x2e, 0x96, 0x3b);
         const double w = size >= 64 ? 1.4 : 2.2;
-        for (double y : {56.0, 66.2, 76.4}) {
+        for (double y : {56.75, 67.25, 77.75}) {
             QPainterPath line;
-            line.moveTo(55, y - 0.4);
-            line.lineTo(84, y - 0.4);
+            line.moveTo(60, y);
+            line.lineTo(86, y);
             stroke(p, line, crease, w, Qt::FlatCap);
         }
     }
@@ -169,7 +171,7 @@ static QByteArray pngBytes(const QImage &img)
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
     QImageWriter w(&buf, "png");
-    w.setCompression(9);
+    w.setQuality(0);  // for PNG: 0 = smallest file (zlib level 9)
     w.write(img);
     return bytes;
 }
