@@ -209,12 +209,23 @@ wait_pixel() {
 
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 
+# wait_window WIDTH WHAT: waits until the program shows its window of that
+# client width; gives up early when the program has died.
+wait_window() {
+    local deadline=$((SECONDS + TIMEOUT))
+    until window_of_width "$1" >/dev/null; do
+        app_running || fail "the program ended before $2 appeared"
+        [ $SECONDS -lt $deadline ] || fail "$2 did not appear"
+        sleep 0.1
+    done
+}
+
 # --- the session ------------------------------------------------------------
 step "starting '$exec_line'"
 "${app_command[@]}" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 
-wait_for $TIMEOUT window_of_width $MAIN_W || fail "the main window did not open"
+wait_window $MAIN_W "the main window"
 main=$(window_of_width $MAIN_W)
 menu=$(menu_height "$main" $MAIN_H)
 [ "$menu" -gt 0 ] || fail "the main window has no menu bar"
@@ -232,7 +243,7 @@ step "ticking Indian and Egyptian, pressing Find My Good luck Symbol"
 click "$main" 21 $((menu + 136))
 click "$main" 21 $((menu + 256))
 click "$main" 281 $((menu + 304))
-wait_for $TIMEOUT window_of_width $DISPLAY_W || fail "the result window did not appear"
+wait_window $DISPLAY_W "the result window"
 result=$(window_of_width $DISPLAY_W)
 ! window_of_width $MAIN_W >/dev/null || fail "the main window stayed on view beside the results"
 rmenu=$(menu_height "$result" $DISPLAY_H)
@@ -248,7 +259,7 @@ seen=$(colours "$result" 328 $((rmenu + 64)) 111 111)
 
 step "pressing Back"
 click "$result" 458 $((rmenu + 431))
-wait_for $TIMEOUT window_of_width $MAIN_W || fail "Back did not bring the main window back"
+wait_window $MAIN_W "the main window after Back"
 main=$(window_of_width $MAIN_W)
 wait_for $TIMEOUT eval '! window_of_width $DISPLAY_W' || fail "the result window stayed after Back"
 
@@ -261,7 +272,7 @@ sleep 0.5 # a second launch, had there been one, would show up by now
 
 step "closing the main window"
 close_window "$main"
-wait_for $TIMEOUT window_of_width $FAREWELL_W || fail "the farewell window did not appear"
+wait_window $FAREWELL_W "the farewell window"
 farewell=$(window_of_width $FAREWELL_W)
 wait_for $TIMEOUT eval '! window_of_width $MAIN_W' || fail "the main window did not close"
 
