@@ -91,6 +91,7 @@ QWidget *TestWindows::window(const QString &name)
         return forms.display();
     if (name == QLatin1String("frmFarewell"))
         return forms.farewell();
+    delete m_about; // one about window at a time, as in the program
     m_about = new frmAbout(m_run->app);
     m_about->setAttribute(Qt::WA_DeleteOnClose);
     return m_about;

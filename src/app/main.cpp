@@ -10,6 +10,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+#ifdef QVO_DESKTOP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
+#endif
     installFontSubstitutes();
     // Message boxes carry the program's icon too.
     QApplication::setWindowIcon(applicationIcon());

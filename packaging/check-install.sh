@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop will
+# read there: the program in bin/, a valid desktop entry, valid AppStream
+# metainfo that points at that entry, and the icon at every size.
+#
+# usage: check-install.sh CMAKE BUILD_DIR APP_ID
+set -euo pipefail
+CMAKE=$1 BUILD_DIR=$2 APP_ID=$3
+
+PREFIX=$(mktemp -d "${TMPDIR:-/tmp}/qvo-install.XXXXXX")
+trap 'rm -rf "$PREFIX"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$CMAKE" --install "$BUILD_DIR" --prefix "$PREFIX" >/dev/null
+
+[ -x "$PREFIX/bin/qv-orbalin" ] || fail "no bin/qv-orbalin"
+desktop=$PREFIX/share/applications/$APP_ID.desktop
+metainfo=$PREFIX/share/metainfo/$APP_ID.metainfo.xml
+[ -f "$desktop" ] || fail "no desktop entry $APP_ID.desktop"
+[ -f "$metainfo" ] || fail "no metainfo $APP_ID.metainfo.xml"
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx 'Icon=qv-orbalin' "$desktop" || fail "the desktop entry names another icon"
+# validate-tree also checks that the entry the metainfo launches is installed.
+# --no-net: the screenshots live on the maker's site.
+appstreamcli validate-tree --no-net "$PREFIX" || fail "appstreamcli validate-tree"
+
+# Every size of the theme, and each picture really of its size (the width
+# and height of a PNG stand at bytes 16 to 23).
+for size in 16 24 32 48 64 128 256; do
+    icon=$PREFIX/share/icons/hicolor/${size}x${size}/apps/qv-orbalin.png
+    [ -f "$icon" ] || fail "no ${size}x${size} icon"
+    read -r w h < <(od -An -tu1 -j16 -N8 "$icon" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size}x${size} icon is ${w}x${h}"
+done
+echo "install: passed"
