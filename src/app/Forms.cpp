@@ -111,6 +111,7 @@ bool Forms::unload(Form *form)
     window->hide();
     // A handler of this very window may still be running: destroy it once
     // control is back in the event loop.
+    m_dying.removeAll(nullptr);
     m_dying.append(window);
     window->deleteLater();
     return true;
