@@ -22,12 +22,12 @@ QColor colour(int rgb)
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-QFont font(const Font &spec)
+QFont font(const Font &wanted)
 {
-    QFont f(QString::fromLatin1(spec.family));
-    f.setPixelSize(static_cast<int>(std::lround(spec.hundredthsOfPoint * 96.0 / 7200.0)));
-    f.setBold(spec.bold);
-    f.setUnderline(spec.underline);
+    QFont f(QString::fromLatin1(wanted.family));
+    f.setPixelSize(static_cast<int>(std::lround(wanted.hundredthsOfPoint * 96.0 / 7200.0)));
+    f.setBold(wanted.bold);
+    f.setUnderline(wanted.underline);
     return f;
 }
 

@@ -46,7 +46,7 @@ inline constexpr Font kLink{825, true, true};
 
 // Sizes are given in points at 96 dots per inch; the font gets the pixel size
 // they stand for so that the layout does not depend on the screen's DPI.
-QFont font(const Font &spec);
+QFont font(const Font &wanted);
 
 enum class Kind {
     Frame,             // a plain container, optionally with a caption
