@@ -81,11 +81,6 @@ frmFarewell *Forms::farewellIfLoaded() const
     return m_farewell;
 }
 
-bool Forms::isLoaded(const Form *form) const
-{
-    return m_loaded.contains(form);
-}
-
 void Forms::showAbout()
 {
     // The about window is made afresh each time and gone once closed.

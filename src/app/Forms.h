@@ -38,7 +38,6 @@ public:
     void showAbout();
 
     QList<Form *> loaded() const { return m_loaded; }
-    bool isLoaded(const Form *form) const;
 
     // Runs the unload step and destroys the window. Returns false when the
     // window is not loaded or is already being unloaded.

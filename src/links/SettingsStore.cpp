@@ -1,18 +1,8 @@
 #include "SettingsStore.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include "platform/ExecutableName.h"
+
 #include <QSettings>
-
-namespace {
-
-QString executableName()
-{
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return name.isEmpty() ? QStringLiteral("qv-orbalin") : name;
-}
-
-} // namespace
 
 SettingsStore::SettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, executableName(),

@@ -1,9 +1,10 @@
 #include "QtDesktop.h"
 
+#include "ExecutableName.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QUrl>
@@ -69,8 +70,7 @@ QString QtDesktop::lockFilePath()
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("qv-orbalin") : name) + QStringLiteral(".lock");
+    return dir + QLatin1Char('/') + executableName() + QStringLiteral(".lock");
 }
 
 bool QtDesktop::anotherCopyRunning()

@@ -32,7 +32,6 @@ QString folderName(SymbolType type);
 // taken from the sharper variant when the screen asks for it.
 QPixmap picture(SymbolType type, int position, qreal devicePixelRatio = 1.0);
 
-inline constexpr int kPictureSize = 111;
 inline constexpr int kTotalEntries = 74;
 
 } // namespace SymbolCatalog

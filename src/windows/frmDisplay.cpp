@@ -121,6 +121,13 @@ frmDisplay::frmDisplay(App &app)
     onMenu("mnuFileBack", &frmDisplay::mnuFileBack_Click);
 }
 
+void frmDisplay::showSymbol(SymbolType type, const SymbolEntry &entry)
+{
+    setPicture(type, entry.picture);
+    setSymbolName(type, entry.name);
+    m_panels[indexOf(type)].description->setText(entry.description);
+}
+
 void frmDisplay::setPicture(SymbolType type, const QPixmap &picture)
 {
     QLabel *box = m_panels[indexOf(type)].picture;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WorkingWindow.h"
-#include "symbols/SymbolType.h"
+#include "symbols/SymbolCatalog.h"
 
 #include <array>
 
@@ -35,6 +35,9 @@ public:
     QPushButton *cmdOK() const { return m_cmdOK; }
     QPushButton *cmdExit() const { return m_cmdExit; }
     const Panel &panel(SymbolType type) const { return m_panels[indexOf(type)]; }
+
+    // Puts a drawn symbol into its tradition's panel.
+    void showSymbol(SymbolType type, const SymbolEntry &entry);
 
     // The picture box and the name label size themselves to what they show.
     void setPicture(SymbolType type, const QPixmap &picture);

@@ -19,7 +19,7 @@ frmLauncher::frmLauncher(App &app)
 
 QList<QPixmap> frmLauncher::IMGIcon() const
 {
-    return {QPixmap(QStringLiteral(":/icon/qv-orbalin-32.png"))};
+    return {applicationIcon().pixmap(32, 32)};
 }
 
 void frmLauncher::Form_Load()

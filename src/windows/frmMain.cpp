@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -120,9 +119,8 @@ void frmMain::cmdNext_Click()
         button->setEnabled(true);
         display->tabOrder().setTabIndex(button, 0);
         display->panel(type).frame->raise();
-        display->setPicture(type, list.picture(k, display->devicePixelRatioF()));
-        display->setSymbolName(type, list.key(k));
-        display->panel(type).description->setText(m_app.symbols().description(type, k));
+        display->showSymbol(type, {list.key(k), list.picture(k, display->devicePixelRatioF()),
+                                   m_app.symbols().description(type, k)});
     }
 
     hide();
