@@ -12,11 +12,12 @@
 
 // "Broken Arrow" and "Crossed Arrows" share this paragraph; "Crossed Arrows" puts a short label
 // in front of it.
-#define ARROW_TEXT                                                                           \
-    "In many cultures around the world, arrow has been revered from time immemorial as a "   \
-    "sign of physical power, speed, war, travel, wisdom, force, direction and movement. In " \
-    "popular lists of Native American symbols a broken arrow stands for peace: an arrow "    \
-    "snapped in two shows that weapons have been laid down and a quarrel has ended."
+#define ARROW_TEXT                                                                              \
+    "In many cultures around the world, arrow has been revered from time immemorial as a sign " \
+    "of physical power, speed, war, travel, wisdom, force, direction and movement. In popular " \
+    "charts of Native American symbols a broken arrow stands for peace, weapons laid down and " \
+    "a quarrel ended, while two crossed arrows stand for friendship or an alliance. Crossed "   \
+    "arrows became the badge of the Indian Scouts of the United States Army in 1890."
 
 // One array per tradition, position 1 first, in the order of the tradition's names. The texts
 // are shown verbatim, so runs of spaces and trailing spaces are part of the data.
@@ -65,11 +66,11 @@ static constexpr const char *const kIndian[] = {
     "Diwali, the festival of lights, rows of diyas are set out to welcome Lakshmi, the "
     "goddess of wealth, and the good fortune she brings. ",
     // 8 Pyramid
-    "In modern Vastu practice, small pyramids of copper, brass or crystal are popularly "
-    "believed to correct faults in the layout of a home and to gather positive energy, an "
+    "In modern Vastu practice, small pyramids of copper, brass or crystal are sold in the "
+    "belief that they correct faults in the layout of a home and gather positive energy, an "
     "idea owing much to the pyramid power craze of the twentieth century. India's own "
-    "pyramids are the towers of its temples, such as the stepped vimana of the "
-    "Brihadeeswarar temple at Thanjavur, rising tier upon tier toward the divine.",
+    "pyramids are the towers of its temples, such as the stepped vimana of the Brihadeeswarar "
+    "temple at Thanjavur, rising tier upon tier toward the divine.",
     // 9 Rudraksha
     "Rudraksha beads are the dried stones of the fruit of Elaeocarpus trees, which grow "
     "from the foothills of the Himalaya to Southeast Asia. The name means eye of Rudra, a "
@@ -77,11 +78,12 @@ static constexpr const char *const kIndian[] = {
     "Strung into malas for counting prayers and sorted by the number of faces, or mukhi, "
     "on the seed, they are worn to calm the mind and protect the wearer.",
     // 10 Swastika
-    "The swastika, from the Sanskrit svastika, conducive to well-being, is one of the "
-    "oldest auspicious signs of India and already appears on seals of the Indus Valley "
-    "civilisation. Hindus, Buddhists and Jains draw it on thresholds, account books and "
-    "wedding invitations, often in red, to invite good fortune. Its ancient meaning is "
-    "unrelated to the political use of the sign in twentieth-century Europe.",
+    "The swastika, from the Sanskrit svastika, conducive to well-being, is one of the oldest "
+    "auspicious signs of India and already appears on seals of the Indus Valley civilisation. "
+    "Hindus and Jains draw it on thresholds, in account books and on wedding invitations, "
+    "often in red, to invite good fortune, and Buddhist art sets it on the footprints of the "
+    "Buddha. Its ancient meaning long predates, and is distinct from, its appropriation by "
+    "the Nazi party.",
     // 11 Tulsi
     "Tulsi, or holy basil (Ocimum tenuiflorum), is revered in Hinduism as an earthly form "
     "of the goddess Tulsi, beloved of Vishnu. Many Hindu homes grow it in a raised pot "
@@ -99,11 +101,11 @@ static_assert(std::size(kIndian) == 12);
 
 static constexpr const char *const kChinese[] = {
     // 1 Bamboo
-    "Bamboo bends in the wind without breaking and stays green through winter, so in China "
-    "it stands for resilience, integrity and long life, and it is one of the Three Friends "
-    "of Winter with the pine and the plum. Its hollow stem is a sign of humility. The "
-    "lucky bamboo sold for homes today is in fact a Dracaena, popularly believed in feng "
-    "shui to bring luck by the number of its stalks. ",
+    "Bamboo bends in the wind without breaking and stays green through winter, so in China it "
+    "stands for resilience, integrity and long life, and it is one of the Three Friends of "
+    "Winter with the pine and the plum. Its hollow stem is a sign of humility. The lucky "
+    "bamboo sold for homes today is in fact a Dracaena, and feng shui reads the luck it "
+    "brings from the number of its stalks. ",
     // 2 Bat
     "Fu symbol : " FU_TEXT,
     // 3 Butterfly
@@ -130,29 +132,29 @@ static constexpr const char *const kChinese[] = {
     // 7 Fu Symbol
     FU_TEXT,
     // 8 Gold Fish
-    "Goldfish were first bred for their colour in China more than a thousand years ago "
-    "from a wild carp. The word for fish, yu, sounds like the word for surplus, and jinyu, "
-    "goldfish, sounds like gold and jade, so goldfish stand for abundance. In feng shui an "
-    "aquarium of goldfish, often eight gold and one black, is popularly believed to draw "
-    "money while the black fish absorbs bad luck.",
+    "Goldfish were first bred for their colour in China more than a thousand years ago from a "
+    "wild carp. The word for fish, yu, sounds like the word for surplus, and jinyu, goldfish, "
+    "sounds like gold and jade, so goldfish stand for abundance. In feng shui an aquarium of "
+    "goldfish, often eight gold and one black, is thought to draw money while the black fish "
+    "absorbs bad luck.",
     // 9 Gold Ingots
-    "Gold and silver ingots, yuanbao, served as money in imperial China, and the "
-    "boat-shaped ingot with raised ends and a rounded centre is the form most often shown. "
-    "Replicas are set out at the Spring Festival, carried by Caishen, the god of wealth, "
-    "and folded from paper as offerings, and in feng shui they are popularly placed in "
-    "homes and shops to attract wealth and prosperity. ",
+    "Gold and silver ingots, yuanbao, served as money in imperial China, and the boat-shaped "
+    "ingot with raised ends and a rounded centre is the form most often shown. Caishen, the "
+    "god of wealth, is pictured holding one. At the Spring Festival, when he is welcomed on "
+    "the fifth day, replica ingots are set out and paper ones are folded as offerings, and in "
+    "feng shui ingots are placed in homes and shops to attract wealth. ",
     // 10 Horse
     "In China the horse stands for speed, perseverance and success, and the saying ma dao "
     "cheng gong, success on the arrival of the horse, is a common wish for a quick "
-    "achievement. It is the seventh animal of the Chinese zodiac. The galloping horses of "
-    "Xu Beihong made it a favourite subject of modern Chinese painting, and in feng shui a "
-    "horse figure is popularly believed to bring fame and advancement.",
+    "achievement. It is the seventh animal of the Chinese zodiac. The galloping horses of Xu "
+    "Beihong made it a favourite subject of modern Chinese painting, and in feng shui a horse "
+    "figure is set up as a wish for fame and advancement.",
     // 11 Jade
-    "Jade, yu, has been carved in China since Neolithic times, and Confucius is said to "
-    "have compared its qualities to the virtues of a gentleman. It stands for purity, "
+    "Jade, yu, has been carved in China since Neolithic times, and the Book of Rites has "
+    "Confucius compare its qualities to the virtues of a gentleman. It stands for purity, "
     "nobility and long life, and Han princes were buried in suits of jade plates. A jade "
-    "bangle or pendant is still a favourite gift, and it is popularly believed to protect "
-    "its wearer, even breaking in their place when misfortune strikes. ",
+    "bangle or pendant is still a favourite gift, and many believe it protects its wearer, "
+    "even breaking in their place when misfortune strikes. ",
     // 12 Magpie
     "The magpie is the bird of joy in China, where its name, xique, begins with the "
     "character for happiness. A magpie chattering near the house is said to announce good "
@@ -160,11 +162,11 @@ static constexpr const char *const kChinese[] = {
     "bridge across the Milky Way so the lovers can meet on the seventh night of the "
     "seventh month, and a magpie on a plum branch is a wish for happiness.",
     // 13 Orchid
-    "The orchid is one of the Four Gentlemen of Chinese painting, with the plum, bamboo "
-    "and chrysanthemum, and stands for refinement, integrity and quiet virtue. Confucius "
-    "is said to have likened a person of noble character to an orchid that keeps its "
-    "fragrance even when it grows unseen in a deep forest. A flowering orchid is a "
-    "favourite gift at the Lunar New Year as a sign of elegance and prosperity. ",
+    "The orchid is one of the Four Gentlemen of Chinese painting, with the plum, bamboo and "
+    "chrysanthemum, and stands for refinement, integrity and quiet virtue. A saying "
+    "attributed to Confucius likens a person of noble character to an orchid that keeps its "
+    "fragrance even when it grows unseen in a deep forest. A flowering orchid is a favourite "
+    "gift at the Lunar New Year as a sign of elegance and prosperity. ",
     // 14 Phoenix
     "The fenghuang, the Chinese phoenix, is a mythical bird said to appear only in times "
     "of peace and good government. Unlike the phoenix of the West it is not reborn from "
@@ -173,22 +175,21 @@ static constexpr const char *const kChinese[] = {
     "decorations to wish the couple harmony and good fortune.",
     // 15 Three Legged Toad
     "The three-legged toad, Jin Chan or the golden toad, is a popular Chinese charm for "
-    "wealth. It is usually shown sitting on a heap of coins with a coin in its mouth. "
-    "Legend says it was tamed by the Taoist immortal Liu Hai, who lured it out of a well "
-    "with a string of gold coins. In feng shui it is popularly placed near the entrance "
-    "facing into the room, so that it brings money in rather than out.",
+    "wealth. It is usually shown sitting on a heap of coins with a coin in its mouth. Legend "
+    "says it was tamed by the Taoist immortal Liu Hai, who lured it out of a well with a "
+    "string of gold coins. Feng shui places it near the entrance facing into the room, so "
+    "that it brings money in rather than out.",
     // 16 Tortoise
     "The tortoise is one of the Four Benevolent Animals of Chinese lore, with the dragon, "
     "phoenix and qilin, and stands for longevity, endurance and stability. In myth the "
-    "goddess Nuwa used the legs of a great turtle to prop up the sky, and the Black "
-    "Tortoise guards the north. Its shell was used for divination under the Shang, and a "
-    "tortoise figure is popularly kept at home for support and long life. ",
+    "goddess Nuwa used the legs of a great turtle to prop up the sky, and the Black Tortoise "
+    "guards the north. Its shell was used for divination under the Shang, and a tortoise "
+    "figure is still kept at home as a wish for support and long life. ",
     // 17 Wealth Ship
-    "The wealth ship is a model sailing junk laden with gold ingots, coins and gems, "
-    "recalling the merchant ships that brought riches back to China from distant ports. In "
-    "feng shui it is popularly set near the front door with its bow pointing into the "
-    "home, so that the ship is seen to sail in and unload its cargo of prosperity, and it "
-    "is a common gift for the opening of a new business.",
+    "The wealth ship is a model sailing junk laden with gold ingots, coins and gems, the "
+    "image of a merchant ship coming home with its riches. Feng shui sets it near the front "
+    "door with its bow pointing into the home, so that the ship is seen to sail in and unload "
+    "its cargo of prosperity, and it is a common gift for the opening of a new business.",
     // 18 Yin Yang
     "The yin yang symbol, the taijitu, shows two interlocking halves, one dark and one "
     "light, each holding a dot of the other. Yin is the dark, cool, receptive side and "
@@ -245,11 +246,11 @@ static constexpr const char *const kJapanese[] = {
     "He is the God of good luck, happiness and money. He also protects us from all evils "
     "and gives us a long life.",
     // 9 Laughing Buddha
-    "The Laughing Buddha, known in Japan as Hotei, is the cheerful, fat, bald monk among "
-    "the Seven Lucky Gods. He is based on Budai, a wandering Chinese Chan monk of the "
-    "tenth century who carried his few belongings in a cloth sack, and he came to be seen "
-    "as a form of Maitreya, the Buddha to come. Rubbing his big belly is popularly "
-    "believed to bring good luck, and he stands for contentment and plenty.",
+    "The Laughing Buddha, known in Japan as Hotei, is the cheerful, fat, bald monk among the "
+    "Seven Lucky Gods. He is based on Budai, a wandering Chinese Chan monk of the tenth "
+    "century who carried his few belongings in a cloth sack, and he came to be seen as a form "
+    "of Maitreya, the Buddha to come. Rubbing his big belly is said to bring good luck, and "
+    "he stands for contentment and plenty.",
     // 10 Tanuki
     "He is said to be the god of food. He is also a symbol of good luck. They are "
     "considered to be symbols of fertility.",
@@ -259,10 +260,10 @@ static_assert(std::size(kJapanese) == 10);
 static constexpr const char *const kEgyptian[] = {
     // 1 Angel
     "Ancient Egypt had no angels in the later Jewish, Christian and Islamic sense, but its "
-    "art is full of winged protectors. Goddesses such as Isis and Maat were shown with "
-    "outstretched wings sheltering the king or the dead, and the ba, a part of the soul, "
-    "was drawn as a human-headed bird. Winged figures on coffins and shrines acted as "
-    "guardians, and such winged protectors remain charms of safety.",
+    "art is full of winged protectors. Isis, Nephthys and Maat were shown with outstretched "
+    "wings sheltering the king or the dead, and the ba, a part of the soul, was drawn as a "
+    "human-headed bird. Small faience amulets of a kneeling goddess, Isis or the sky goddess "
+    "Nut, with her wings spread wide were sewn onto mummy wrappings to guard the dead.",
     // 2 Ankh
     "The ankh is the ancient Egyptian hieroglyph for life, a cross topped with a loop. "
     "Gods are often shown holding it to the nose of the king to give him the breath of "
@@ -270,11 +271,12 @@ static constexpr const char *const kEgyptian[] = {
     "Worn as an amulet and placed in tombs, it promised life, health and protection, and "
     "it remains one of the best-known signs of Egypt. ",
     // 3 Caduceus
-    "The caduceus is the herald's staff of the Greek god Hermes, a rod twined by two "
-    "snakes, often with wings. In Egypt under the Ptolemies the Greeks identified Hermes "
-    "with Thoth, the ibis-headed god of wisdom and writing, and the staff was carried by "
-    "Hermanubis, a blend of Hermes and Anubis. A sign of trade, safe travel and good luck, "
-    "it is often confused with the one-snake rod of Asclepius.",
+    "The caduceus is the herald's staff of the Greek god Hermes, a rod twined by two snakes, "
+    "often with wings. Greeks had equated Hermes with Thoth, the ibis-headed Egyptian god of "
+    "wisdom and writing, by the time Herodotus wrote in the fifth century BC, and in Roman "
+    "Alexandria the staff was held by Hermanubis, a blend of Hermes and Anubis. A sign of "
+    "trade, safe travel and good luck, it is often confused with the one-snake rod of "
+    "Asclepius.",
     // 4 Elephant
     "Elephants roamed the Nile lands in prehistoric times and appear in Egyptian rock art "
     "and on early pottery, and the island of Elephantine at Aswan was called Abu, "
@@ -294,11 +296,12 @@ static constexpr const char *const kEgyptian[] = {
     "the Delta. Revered as mother, healer and mistress of magic, she was asked for "
     "protection, and her knot amulet, the tyet, guarded the dead.",
     // 7 Lotus Flower
-    "The blue water lily of the Nile, seshen to the Egyptians and usually called the "
-    "lotus, opens its flowers in the morning and closes them later in the day. It "
-    "therefore stood for the sun, creation and rebirth, and in one creation myth the young "
-    "sun god rose from a lotus on the primeval waters. The flower was offered to the gods, "
-    "worn at feasts and carved on temple columns as a sign of renewal",
+    "The blue water lily of the Nile, seshen to the Egyptians and usually called the lotus, "
+    "opens its flowers in the morning and closes them later in the day. It therefore stood "
+    "for the sun, creation and rebirth, and in one creation myth the young sun god rose from "
+    "a lotus on the primeval waters. The flower was offered to the gods and carved on temple "
+    "columns, and lotus amulets of faience or carnelian wished their owners rebirth and "
+    "renewed life",
     // 8 Scarab
     "The scarab beetle rolls balls of dung across the ground, and the Egyptians saw in it "
     "an image of the god Khepri pushing the sun across the sky each morning. Young beetles "
@@ -310,29 +313,28 @@ static_assert(std::size(kEgyptian) == 8);
 
 static constexpr const char *const kEnglish[] = {
     // 1 3 Keys
-    "Three keys worn together make a charm popularly said to unlock the doors to health, "
-    "wealth and love. Keys have long stood for power, knowledge and access: in Christian "
-    "art Saint Peter holds the keys of heaven, and a ceremonial key to a city is given as "
-    "an honour. In Britain a key was the traditional gift for a twenty-first birthday, "
-    "when the young adult got the key of the door.",
+    "Three keys worn together make a charm said to unlock the doors to health, wealth and "
+    "love. Keys have long stood for power, knowledge and access: in Christian art Saint Peter "
+    "holds the keys of heaven, and a ceremonial key to a city is given as an honour. In "
+    "Britain a key was the traditional gift for a twenty-first birthday, when the young adult "
+    "got the key of the door.",
     // 2 Acorn
     "The acorn is the seed of the oak, a tree sacred to the Norse god Thor and thought to "
     "attract lightning. Keeping an acorn on a windowsill was said to protect a house from "
-    "lightning, a custom popularly said to explain the acorn-shaped pulls on old window "
-    "blinds. Because a mighty oak grows from a small seed, an acorn in the pocket is "
+    "lightning, a custom sometimes given as the reason for the acorn-shaped pulls on old "
+    "window blinds. Because a mighty oak grows from a small seed, an acorn in the pocket is "
     "carried for luck, long life and youthful vigour. ",
     // 3 Coin
-    "Finding a coin, above all one lying heads up, is widely held to bring good luck, as "
-    "the rhyme says: find a penny, pick it up, and all the day you'll have good luck. A "
-    "silver sixpence was traditionally stirred into the Christmas pudding or put in the "
-    "shoe of a bride, as the old wedding rhyme asks, and bent or holed coins were kept as "
-    "charms against misfortune.",
+    "Finding a coin, above all one lying heads up, is widely held to bring good luck, and an "
+    "old rhyme promises a whole day of luck to anyone who picks up a penny. A silver sixpence "
+    "was traditionally stirred into the Christmas pudding or put in the shoe of a bride, as "
+    "the wedding verse beginning something old, something new asks, and bent or holed coins "
+    "were kept as charms against misfortune.",
     // 4 Four Leaf Clover
     "Four-leafed clovers are believed to be very lucky for their rarity.       Most clover "
-    "has three leaflets, and only a small share of plants, often put at one in five to ten "
-    "thousand, grow a fourth. By tradition the four leaves stand for faith, hope, love and "
-    "luck, and Irish lore says that Saint Patrick used the three-leaved shamrock to "
-    "explain the Holy Trinity.",
+    "leaves have three leaflets, and only about one leaf in 5,000 to 10,000 grows a fourth. "
+    "By tradition the four leaves stand for faith, hope, love and luck, and Irish lore says "
+    "that Saint Patrick used the three-leaved shamrock to explain the Holy Trinity.",
     // 5 Horseshoe
     "A horseshoe nailed over a door is one of the oldest English good luck charms. Iron "
     "was believed to repel witches and evil spirits, and legend says Saint Dunstan, a "
@@ -340,11 +342,11 @@ static constexpr const char *const kEnglish[] = {
     "Devil and freed him only on his promise never to enter a house with a horseshoe above "
     "the door. Hung points up, it is said to hold the luck in. ",
     // 6 Ladybug
-    "The ladybug, called the ladybird in Britain, is a small spotted beetle named after "
-    "the Virgin Mary, Our Lady, to whom farmers are said to have prayed for help against "
-    "pests. These beetles eat aphids, so their arrival was welcome. Letting one land on "
-    "you is thought to bring luck and killing one bad luck, and the number of its spots "
-    "was once said to foretell how many happy months lay ahead.",
+    "The ladybug, called the ladybird in Britain, is a small spotted beetle named after the "
+    "Virgin Mary, Our Lady, to whom farmers are said to have prayed for help against pests. "
+    "These beetles eat aphids, so their arrival was welcome. A ladybird that lands on someone "
+    "is thought to bring luck and killing one bad luck, and the number of its spots was once "
+    "said to foretell how many happy months lay ahead.",
     // 7 Old Boot
     "Old shoes and boots were long thought to carry good luck and to keep away evil. Worn "
     "single shoes have been found hidden in the walls and chimneys of many old English "
@@ -352,11 +354,11 @@ static constexpr const char *const kEnglish[] = {
     "couple, or tying old boots to their carriage, was a customary wish for good fortune "
     "and many children in their marriage.",
     // 8 Pig
-    "The pig has long been a sign of luck and plenty, since a household that kept a pig "
-    "had meat for the winter. Pig figures are traditional good luck charms across Europe "
-    "and are given at the New Year in Germany. The piggy bank is often said to take its "
-    "name from pygg, an orange clay once used for pots, and fishermen in parts of Britain "
-    "avoided even saying the word pig at sea.  ",
+    "The pig has long been a sign of luck and plenty in Europe, since a household that kept a "
+    "pig had meat for the winter. In Germany marzipan pigs are given for luck at the New "
+    "Year, and the piggy bank carries the same wish for savings that grow fat. In the fishing "
+    "villages of Scotland and Yorkshire, by contrast, the word pig was not spoken at sea, and "
+    "the animal was called curly tail instead.  ",
     // 9 Rabbit's Foot
     "A rabbit's foot is carried as a charm in many parts of Europe and North America. "
     "Rabbits and hares were linked with spring and fertility because of their many young, "
@@ -364,11 +366,11 @@ static constexpr const char *const kEnglish[] = {
     "widely in the United States through the African American folk magic tradition known "
     "as hoodoo, and it is still sold on key rings.",
     // 10 Unicorn
-    "The unicorn, pictured as a white horse with a single spiralled horn, stands for "
-    "purity, grace and strength. Medieval writers held that its horn could cure poison, "
-    "and narwhal tusks were sold in Europe as unicorn horns. It is the emblem of Scotland "
-    "and supports the royal coat of arms of the United Kingdom beside the lion of England, "
-    "and it is popularly seen as a charm of good fortune.",
+    "The unicorn, pictured as a white horse with a single spiralled horn, stands for purity, "
+    "grace and strength. Medieval writers held that its horn could cure poison, and narwhal "
+    "tusks were sold in Europe as unicorn horns. It is the emblem of Scotland and supports "
+    "the royal coat of arms of the United Kingdom beside the lion of England, and it is "
+    "widely taken as a charm of good fortune.",
     // 11 Wishbone
     "The wishbone is the forked furcula of a chicken or turkey. By an old custom two "
     "people each take one end of the dried bone and pull until it breaks, and the one left "
@@ -389,11 +391,12 @@ static constexpr const char *const kArabian[] = {
     "This is a symbol of intelligence. This brings in good luck. These strong and happy "
     "animals inspire people to strive harder and fight against all odds.",
     // 2 Hamsa Hand
-    "The hamsa is an amulet in the shape of an open hand, often with an eye in the palm, "
-    "found across the Middle East and North Africa; its name comes from the Arabic word "
-    "for five. Muslims call it the Hand of Fatima, after the daughter of the Prophet "
-    "Muhammad, and Jews the Hand of Miriam, after the sister of Moses. It is hung in homes "
-    "and worn as jewellery to ward off the evil eye and bring good luck.",
+    "The hamsa, from the Arabic word for five, is an amulet in the shape of an open hand, "
+    "often with an eye in the palm, hung in homes and worn across North Africa and the Middle "
+    "East to ward off the evil eye. Hand amulets of this kind are far older than Islam. In "
+    "Muslim folk tradition, above all in the Maghreb, it is called the Hand of Fatima, after "
+    "the daughter of the Prophet Muhammad, though many Muslims reject amulets, and Jewish "
+    "communities know it as the Hand of Miriam.",
 };
 static_assert(std::size(kArabian) == 2);
 
@@ -403,11 +406,11 @@ static constexpr const char *const kNativeAmerican[] = {
     // 2 Crossed Arrows
     "Arrow: " ARROW_TEXT,
     // 3 Feathers
-    "Feathers, above all those of the eagle, are sacred in many Native American cultures, "
-    "where the eagle is seen as a messenger between people and the Creator. Eagle feathers "
-    "are given to honour courage or achievement, worn in regalia and used in prayer and "
-    "healing ceremonies. In the United States federal law restricts owning eagle feathers, "
-    "with permits for members of recognised tribes.",
+    "Feathers, above all those of the eagle, are sacred to many Native American peoples. "
+    "Among the Lakota and other Plains nations the eagle, which flies higher than any other "
+    "bird, is held to be a messenger to the Creator, and an eagle feather is given to honour "
+    "bravery and handled with great care. A feather charm is believed to carry its keeper's "
+    "prayers to the Creator and to bring honour, trust, strength and protection.",
     // 4 Fence
     "Your good luck will guarded by the fence.",
     // 5 Kokopelli Charm
@@ -417,11 +420,11 @@ static constexpr const char *const kNativeAmerican[] = {
     "and mischief, and he was said to travel from village to village carrying seeds or "
     "songs. Today his dancing figure is a charm for joy and good luck.",
     // 6 Leaf
-    "Leaves appear in the art and stories of many Native American peoples as signs of "
-    "growth, health and the turning of the seasons. Tobacco, sage, sweetgrass and cedar, "
-    "held by many Plains and Great Lakes nations to be the four sacred medicines, are "
-    "burned or offered in prayer and purification. As a charm, a leaf is taken as a wish "
-    "for good health, renewal and a life in harmony with nature.",
+    "In popular charts of Native American symbols the leaf stands for wealth and plenty. "
+    "Among the Anishinaabe of the Great Lakes, three of the four sacred medicines are leaves: "
+    "tobacco, the first plant the Creator gave the people, is offered in thanks and with "
+    "every prayer, and sage and cedar are burned to purify people and homes. As a charm, a "
+    "leaf is a wish for prosperity, good health and renewal.",
     // 7 Mountain
     "This is a symbol of abundance.",
     // 8 Rain Cloud
