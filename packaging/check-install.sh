@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop will
 # read there: the program in bin/, a valid desktop entry, valid AppStream
-# metainfo that points at that entry, and the icon at every size.
+# metainfo that points at that entry, the icon at every size, and the manual
+# page and copyright file beside them.
 #
 # usage: check-install.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
@@ -14,6 +15,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$CMAKE" --install "$BUILD_DIR" --prefix "$PREFIX" >/dev/null
 
 [ -x "$PREFIX/bin/qv-orbalin" ] || fail "no bin/qv-orbalin"
+# games/ is the Debian package's layout; a plain install has none of it.
+[ ! -e "$PREFIX/games" ] || fail "a plain install wrote games/"
+[ -f "$PREFIX/share/man/man6/qv-orbalin.6.gz" ] || fail "no manual page share/man/man6/qv-orbalin.6.gz"
+[ -f "$PREFIX/share/doc/qv-orbalin/copyright" ] || fail "no share/doc/qv-orbalin/copyright"
 desktop=$PREFIX/share/applications/$APP_ID.desktop
 metainfo=$PREFIX/share/metainfo/$APP_ID.metainfo.xml
 [ -f "$desktop" ] || fail "no desktop entry $APP_ID.desktop"

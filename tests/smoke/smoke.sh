@@ -133,7 +133,9 @@ export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtim
 export PATH=$WORK/fakebin:$PREFIX/bin:$PATH
 export QT_QPA_PLATFORM=xcb
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION BROWSER DEFAULT_BROWSER
-[ "$(command -v "${app_command[0]}")" = "$PREFIX/bin/qv-orbalin" ] ||
+# A plain install keeps the program in bin/; the Debian package in games/.
+resolved=$(command -v "${app_command[0]}" || true)
+[ "$resolved" = "$PREFIX/bin/qv-orbalin" ] || [ "$resolved" = "$PREFIX/games/qv-orbalin" ] ||
     fail "Exec=$exec_line does not start the installed program"
 [ "$(command -v xdg-open)" = "$WORK/fakebin/xdg-open" ] || fail "the fake xdg-open is not first on PATH"
 
