@@ -1,6 +1,8 @@
 #include "Design.h"
 
 #include "LinkLabel.h"
+#include "PictureBox.h"
+#include "Stacking.h"
 #include "WrapButton.h"
 
 #include <QAction>
@@ -46,11 +48,6 @@ QString labelText(const char *caption)
         shown.append(text.at(i));
     }
     return shown;
-}
-
-QString accessibleText(const QString &caption)
-{
-    return labelText(caption.toLatin1().constData());
 }
 
 void setColours(QWidget *widget, const Control &c)
@@ -125,7 +122,7 @@ QWidget *create(const Control &c, QWidget *parent)
         return button;
     }
     case Kind::Picture: {
-        auto *picture = new QLabel(parent);
+        auto *picture = new PictureBox(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setAutoFillBackground(c.background != kNoColour);
         if (c.flags & Border) {
@@ -181,16 +178,14 @@ Widgets build(QWidget *client, std::span<const Control> table)
             widget->setFocusPolicy(Qt::StrongFocus);
         if ((c.kind == Kind::Label || c.kind == Kind::LinkLabel) && (c.flags & AutoSize))
             fitToText(static_cast<QLabel *>(widget));
-        if (c.text && *c.text)
-            widget->setAccessibleName(accessibleText(QString::fromLatin1(c.text)));
+        // No accessible name here: Qt names labels and buttons by the text
+        // they show, so the name changes with the text.
         widgets.insert(name, widget);
         stacking[parent].append(widget);
     }
-    // Qt stacks later siblings above earlier ones; the design wants the first
-    // listed on top.
-    for (const QList<QWidget *> &siblings : std::as_const(stacking)) {
-        for (auto it = siblings.crbegin(); it != siblings.crend(); ++it)
-            (*it)->raise();
+    for (auto it = stacking.cbegin(); it != stacking.cend(); ++it) {
+        stackAsListed(it.value());
+        hideWhatIsCovered(it.key());
     }
     return widgets;
 }
