@@ -1,5 +1,6 @@
 #include "Accessibility.h"
 
+#include "Design.h"
 #include "FormWindow.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
@@ -14,19 +15,6 @@
 namespace accessibility {
 
 namespace {
-
-// A caption marks its access key with "&" and writes a literal "&" as "&&".
-QString withoutAccessKey(const QString &caption)
-{
-    QString text;
-    text.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        text.append(caption.at(i));
-    }
-    return text;
-}
 
 // The split along one axis: bands of controls with a gap between each band
 // and the next; controls that reach into each other share a band.
@@ -114,7 +102,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return withoutAccessKey(widget()->property("title").toString());
+            return design::withoutAccessKey(widget()->property("title").toString());
         return QAccessibleWidget::text(t);
     }
 

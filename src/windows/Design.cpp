@@ -33,21 +33,24 @@ QFont font(const Font &wanted)
     return f;
 }
 
-namespace {
-
-// A label caption marks its access key with "&" and shows "&&" as one "&";
-// labels here have no access keys, so only the text shown is kept.
-QString labelText(const char *caption)
+QString withoutAccessKey(const QString &caption)
 {
-    const QString text = QString::fromLatin1(caption);
     QString shown;
-    shown.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
             ++i;
-        shown.append(text.at(i));
+        shown.append(caption.at(i));
     }
     return shown;
+}
+
+namespace {
+
+// Labels here have no access keys, so only the text shown is kept.
+QString labelText(const char *caption)
+{
+    return withoutAccessKey(QString::fromLatin1(caption));
 }
 
 void setColours(QWidget *widget, const Control &c)

@@ -136,4 +136,8 @@ QHash<QString, QAction *> buildMenu(QMenuBar *bar, std::span<const MenuEntry> en
 // Colour of a 0xRRGGBB table value.
 QColor colour(int rgb);
 
+// The text a caption shows: a caption marks its access key with "&" and
+// shows "&&" as one "&".
+QString withoutAccessKey(const QString &caption);
+
 } // namespace design
