@@ -117,7 +117,11 @@ class TestWindows : public QObject
 
 private Q_SLOTS:
     void init() { m_run = std::make_unique<TestRun>(); }
-    void cleanup() { m_run.reset(); }
+    void cleanup()
+    {
+        delete m_about; // before the run it belongs to
+        m_run.reset();
+    }
 
     void controls_data();
     void controls();
@@ -146,6 +150,7 @@ private Q_SLOTS:
 
 private:
     QWidget *window(const QString &name);
+    QWidget *shownWithEverythingDrawn(const QString &name);
     std::unique_ptr<TestRun> m_run;
     QPointer<frmAbout> m_about;
 };
@@ -163,6 +168,20 @@ QWidget *TestWindows::window(const QString &name)
     m_about = new frmAbout(m_run->app);
     m_about->setAttribute(Qt::WA_DeleteOnClose);
     return m_about;
+}
+
+// The window on view; the result window after a draw of every tradition.
+QWidget *TestWindows::shownWithEverythingDrawn(const QString &name)
+{
+    if (name == QLatin1String("frmDisplay")) {
+        frmMain *main = m_run->app.forms().main();
+        for (int i = 0; i < kSymbolTypeCount; ++i)
+            main->chkGoodLuck(i)->setChecked(true);
+        main->cmdNext_Click();
+    }
+    QWidget *form = window(name);
+    form->show();
+    return form;
 }
 
 // Where the designs put each control, in pixels, written out independently of
@@ -267,8 +286,6 @@ void TestWindows::controls()
         QCOMPARE(button->text(), text);
     else if (auto *frame = qobject_cast<QGroupBox *>(widget))
         QCOMPARE(frame->title(), text);
-    if (m_about)
-        delete m_about;
 }
 
 void TestWindows::fonts()
@@ -345,8 +362,6 @@ void TestWindows::textsFitTheirBoxes()
         const int room = qobject_cast<QCheckBox *>(button) ? button->width() - 24 : button->width() - 8;
         QVERIFY2(textWidth <= room, qPrintable(button->objectName()));
     }
-    if (m_about)
-        delete m_about;
 }
 
 void TestWindows::windowFrames_data()
@@ -378,8 +393,6 @@ void TestWindows::windowFrames()
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QCOMPARE(form->size(), form->minimumSize());
-    if (m_about)
-        delete m_about;
 }
 
 void TestWindows::menus()
@@ -712,14 +725,7 @@ void TestWindows::defaultButtons()
 {
     QFETCH(QString, window);
     QFETCH(QString, defaultButton);
-    if (window == QLatin1String("frmDisplay")) {
-        frmMain *main = m_run->app.forms().main();
-        for (int i = 0; i < kSymbolTypeCount; ++i)
-            main->chkGoodLuck(i)->setChecked(true);
-        main->cmdNext_Click();
-    }
-    QWidget *form = this->window(window);
-    form->show();
+    QWidget *form = shownWithEverythingDrawn(window);
     QVERIFY(QTest::qWaitForWindowActive(form));
     const QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
     QList<QWidget *> stops = {nullptr};
@@ -739,8 +745,6 @@ void TestWindows::defaultButtons()
                                     .arg(button->objectName(), stop ? stop->objectName() : QStringLiteral("nothing"))));
         }
     }
-    if (m_about)
-        delete m_about;
 }
 
 void TestWindows::accessibleNames_data()
@@ -751,14 +755,7 @@ void TestWindows::accessibleNames_data()
 void TestWindows::accessibleNames()
 {
     QFETCH(QString, window);
-    if (window == QLatin1String("frmDisplay")) {
-        frmMain *main = m_run->app.forms().main();
-        for (int i = 0; i < kSymbolTypeCount; ++i)
-            main->chkGoodLuck(i)->setChecked(true);
-        main->cmdNext_Click();
-    }
-    QWidget *form = this->window(window);
-    form->show();
+    QWidget *form = shownWithEverythingDrawn(window);
     // Everything a person can reach by keyboard or mouse tells a screen reader
     // what it is: its caption, or for a picture what it shows.
     int checked = 0;
@@ -778,8 +775,6 @@ void TestWindows::accessibleNames()
         const frmDisplay::Panel &panel = display->panel(SymbolType::NativeAmerican);
         QCOMPARE(QAccessible::queryAccessibleInterface(panel.picture)->text(QAccessible::Name), panel.name->text());
     }
-    if (m_about)
-        delete m_about;
 }
 
 // What a screen reader is told of a control: its role, its name, which follows
@@ -880,8 +875,6 @@ void TestWindows::namesFollowWhatIsShown()
         label->setText(QStringLiteral("Something else"));
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Something else"));
     }
-    if (m_about)
-        delete m_about;
 }
 
 // A screen reader is given the controls of each container as a person reads
@@ -929,8 +922,6 @@ void TestWindows::readingOrder()
     auto *widget = form->findChild<QWidget *>(container);
     QVERIFY(widget);
     QCOMPARE(accessibleChildren(widget), children);
-    if (m_about)
-        delete m_about;
 }
 
 // Of controls that lie on one another, only the one on top is there for a
