@@ -65,7 +65,6 @@ private Q_SLOTS:
     void pictureNameAndDescriptionBelongTogether();
     void backThenFewerTicks();
     void traditionButtons();
-    void keyboard();
     void exitLeavesTheFarewellWindow();
     void descriptionsFitTheirLabels();
     void longNamesGrowToTheRight();
@@ -272,26 +271,6 @@ void TestDraw::traditionButtons()
     QTest::mouseClick(display->cmdGoodLuck(0), Qt::LeftButton);
     display->cmdGoodLuck_Click(7);
     QCOMPARE(topPanel(display), SymbolType::Egyptian);
-}
-
-void TestDraw::keyboard()
-{
-    frmMain *main = shownMain();
-    tick(main, {SymbolType::Egyptian, SymbolType::English});
-    main->cmdNext_Click();
-    frmDisplay *display = m_run->app.forms().displayIfLoaded();
-    QVERIFY(QTest::qWaitForWindowActive(display));
-
-    // Enter on a tradition button presses that button, not Exit.
-    display->cmdGoodLuck(3)->setFocus();
-    QTest::keyClick(display->cmdGoodLuck(3), Qt::Key_Return);
-    QCOMPARE(topPanel(display), SymbolType::Egyptian);
-    QVERIFY(m_run->app.forms().displayIfLoaded());
-
-    // Esc is Exit.
-    QTest::keyClick(display->cmdGoodLuck(3), Qt::Key_Escape);
-    QVERIFY(!m_run->app.forms().displayIfLoaded());
-    QVERIFY(m_run->app.forms().farewellIfLoaded()->isVisible());
 }
 
 void TestDraw::exitLeavesTheFarewellWindow()

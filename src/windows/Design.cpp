@@ -1,6 +1,8 @@
 #include "Design.h"
 
 #include "LinkLabel.h"
+#include "PictureBox.h"
+#include "Stacking.h"
 #include "WrapButton.h"
 
 #include <QAction>
@@ -31,26 +33,24 @@ QFont font(const Font &wanted)
     return f;
 }
 
-namespace {
-
-// A label caption marks its access key with "&" and shows "&&" as one "&";
-// labels here have no access keys, so only the text shown is kept.
-QString labelText(const char *caption)
+QString withoutAccessKey(const QString &caption)
 {
-    const QString text = QString::fromLatin1(caption);
     QString shown;
-    shown.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
             ++i;
-        shown.append(text.at(i));
+        shown.append(caption.at(i));
     }
     return shown;
 }
 
-QString accessibleText(const QString &caption)
+namespace {
+
+// Labels here have no access keys, so only the text shown is kept.
+QString labelText(const char *caption)
 {
-    return labelText(caption.toLatin1().constData());
+    return withoutAccessKey(QString::fromLatin1(caption));
 }
 
 void setColours(QWidget *widget, const Control &c)
@@ -125,7 +125,7 @@ QWidget *create(const Control &c, QWidget *parent)
         return button;
     }
     case Kind::Picture: {
-        auto *picture = new QLabel(parent);
+        auto *picture = new PictureBox(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setAutoFillBackground(c.background != kNoColour);
         if (c.flags & Border) {
@@ -181,16 +181,14 @@ Widgets build(QWidget *client, std::span<const Control> table)
             widget->setFocusPolicy(Qt::StrongFocus);
         if ((c.kind == Kind::Label || c.kind == Kind::LinkLabel) && (c.flags & AutoSize))
             fitToText(static_cast<QLabel *>(widget));
-        if (c.text && *c.text)
-            widget->setAccessibleName(accessibleText(QString::fromLatin1(c.text)));
+        // No accessible name here: Qt names labels and buttons by the text
+        // they show, so the name changes with the text.
         widgets.insert(name, widget);
         stacking[parent].append(widget);
     }
-    // Qt stacks later siblings above earlier ones; the design wants the first
-    // listed on top.
-    for (const QList<QWidget *> &siblings : std::as_const(stacking)) {
-        for (auto it = siblings.crbegin(); it != siblings.crend(); ++it)
-            (*it)->raise();
+    for (auto it = stacking.cbegin(); it != stacking.cend(); ++it) {
+        stackAsListed(it.value());
+        hideWhatIsCovered(it.key());
     }
     return widgets;
 }

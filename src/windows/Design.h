@@ -113,7 +113,8 @@ private:
 
 // Creates the controls of a table inside the client area, in their
 // containers, at their rectangles, with their texts, colours and fonts, and
-// stacks each container's children so that the one listed first lies on top.
+// stacks the controls that overlap so that the one listed first lies on top;
+// a control wholly under an opaque one is hidden until it comes to the front.
 Widgets build(QWidget *client, std::span<const Control> table);
 
 // Sizes an auto-size label to its text, its top-left corner fixed. A text
@@ -134,5 +135,9 @@ QHash<QString, QAction *> buildMenu(QMenuBar *bar, std::span<const MenuEntry> en
 
 // Colour of a 0xRRGGBB table value.
 QColor colour(int rgb);
+
+// The text a caption shows: a caption marks its access key with "&" and
+// shows "&&" as one "&".
+QString withoutAccessKey(const QString &caption);
 
 } // namespace design

@@ -1,11 +1,14 @@
 #include "FormWindow.h"
 
+#include "Accessibility.h"
 #include "app/App.h"
 #include "links/modHelp.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -20,6 +23,7 @@ FormWindow::FormWindow(App &app, const Options &options, std::span<const design:
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , Form(app)
 {
+    accessibility::install();
     setWindowTitle(kWindowTitle);
     setWindowIcon(applicationIcon());
     setFont(design::font(design::kRegular));
@@ -44,6 +48,12 @@ FormWindow::FormWindow(App &app, const Options &options, std::span<const design:
 
     m_controls = design::build(m_client, table);
     m_tabOrder = TabOrder(m_controls, table);
+    // A dialog makes every push button a default button while it has the
+    // focus, and the last one focused stays the default: Enter in a check box
+    // or a text box would press it. Here only the button a window names as
+    // its default is one; keyPressEvent() lets a focused button take Enter.
+    for (QPushButton *button : m_client->findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 }
 
 void FormWindow::setVisible(bool visible)
@@ -62,6 +72,23 @@ void FormWindow::setVisible(bool visible)
             first->setFocus();
     }
     QDialog::setVisible(visible);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Enter on a focused push button presses it, as Space does; anywhere else
+    // it presses the window's default button, if it has one. A button drawn as
+    // a check box is a check box: Enter leaves it alone.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        auto *button = qobject_cast<QPushButton *>(focusWidget());
+        if (button && button->isEnabled() && !button->isCheckable() && button->window() == this) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

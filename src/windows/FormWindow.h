@@ -36,6 +36,7 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Esc; does nothing unless the window has a cancel button.
     void reject() override;
@@ -51,5 +52,7 @@ private:
     bool m_placed = false;
 };
 
-// The application icon every window carries.
+// The application icon every window carries, and what it shows, for those
+// who cannot see it.
 QIcon applicationIcon();
+inline const QString kApplicationIconName = QStringLiteral("QV Orbalin icon: a white thumbs-up on a green square");

@@ -51,11 +51,10 @@ frmAbout::frmAbout(App &app)
     picIcon->setPixmap(icon);
     // The box keeps a one-pixel border around the picture.
     picIcon->resize(icon.deviceIndependentSize().toSize() + QSize(2, 2));
-    picIcon->setAccessibleName(kWindowTitle);
+    picIcon->setAccessibleName(kApplicationIconName);
 
     auto *home = controls().get<LinkLabel>(QStringLiteral("lblHomePage"));
     home->setText(QStringLiteral("Click here to visit ") + SiteAddress());
-    home->setAccessibleName(home->text());
     fitToText(home);
 
     m_cmdOK = controls().get<QPushButton>(QStringLiteral("cmdOK"));

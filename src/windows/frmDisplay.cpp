@@ -114,7 +114,6 @@ frmDisplay::frmDisplay(App &app)
 
     auto *label61 = controls().get<LinkLabel>(QStringLiteral("Label61"));
     label61->setText(boardAdvertisement(false));
-    label61->setAccessibleName(label61->text());
 
     connect(m_cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(m_cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);

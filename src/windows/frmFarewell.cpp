@@ -114,7 +114,6 @@ frmFarewell::frmFarewell(App &app)
     m_txtFriendEmail = controls().get<QLineEdit>(QStringLiteral("txtFriendEmail"));
 
     m_check1->setText(QStringLiteral("Visit %1 Now!").arg(siteHost()));
-    m_check1->setAccessibleName(m_check1->text());
 
     m_boxes = {{
         {m_txtName, modTellAFriend::kNamePlaceholder},
@@ -123,10 +122,17 @@ frmFarewell::frmFarewell(App &app)
         {m_txtFriendName, modTellAFriend::kFriendNamePlaceholder},
         {m_txtFriendEmail, modTellAFriend::kFriendEmailPlaceholder},
     }};
+    // A box says what it is for: that is its name; the placeholder it shows
+    // while it is empty describes it.
     for (const TextBox &box : m_boxes) {
         box.widget->installEventFilter(this);
-        box.widget->setAccessibleName(box.placeholder);
+        box.widget->setAccessibleDescription(box.placeholder);
     }
+    m_txtName->setAccessibleName(QStringLiteral("Your name"));
+    m_txtEmail->setAccessibleName(QStringLiteral("Your e-mail address"));
+    m_txtMessage->setAccessibleName(QStringLiteral("Your message"));
+    m_txtFriendName->setAccessibleName(QStringLiteral("Your friend's name"));
+    m_txtFriendEmail->setAccessibleName(QStringLiteral("Your friend's e-mail address"));
     // Tab leaves the message box as it leaves every other box; the box lies
     // out of sight, and a user who tabs into it must be able to tab out.
     m_txtMessage->setTabChangesFocus(true);
@@ -157,7 +163,7 @@ void frmFarewell::Form_Load()
     setWindowIcon(QIcon(icon));
     m_picFarewellIcon->setPixmap(icon);
     m_picFarewellIcon->resize(icon.deviceIndependentSize().toSize());
-    m_picFarewellIcon->setAccessibleName(kWindowTitle);
+    m_picFarewellIcon->setAccessibleName(kApplicationIconName);
 
     Desktop &desktop = m_app.desktop();
     desktop.seedFromClock();

@@ -83,7 +83,6 @@ frmMain::frmMain(App &app)
     m_lblCobrand = controls().get<LinkLabel>(QStringLiteral("lblCobrand"));
     m_lblFullBrand = controls().get<LinkLabel>(QStringLiteral("lblFullBrand"));
     m_label61->setText(boardAdvertisement(true));
-    m_label61->setAccessibleName(m_label61->text());
 
     connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     onMenu("mnuNext", &frmMain::mnuNext_Click);

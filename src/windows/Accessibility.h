@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+
+class QWidget;
+
+// What a screen reader is told about the windows beyond what Qt tells it by
+// itself. Qt lists the controls of a container in stacking order; where the
+// designs stack controls on one another (even by one pixel), that is not the
+// order in which a person reads them. The containers of the program's windows
+// list their controls in reading order instead, and link labels are announced
+// as links that can be pressed.
+namespace accessibility {
+
+// Makes Qt use the program's accessible interfaces; calling it again does
+// nothing.
+void install();
+
+// The controls in the order in which a person reads them: rows from top to
+// bottom, and within a row the columns from left to right, the layout split
+// where a gap runs right across it. Controls too entangled to split are read
+// by their top edge, then their left edge.
+QList<QWidget *> readingOrder(const QList<QWidget *> &widgets);
+
+} // namespace accessibility

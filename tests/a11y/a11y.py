@@ -1,0 +1,534 @@
+#!/usr/bin/python3
+"""The installed program read as a screen reader reads it.
+
+On a virtual X display with a window manager, a private D-Bus session bus and
+the accessibility bus on it, starts the installed program from its desktop
+entry's Exec line and reads it over AT-SPI (libatspi through GObject
+introspection), the way a screen reader does, while it drives the program with
+real keys (xdotool):
+
+  - the main window lists its controls as they are read on the screen, top to
+    bottom, then left to right, and shows one of its two offers;
+  - Enter on a focused tradition box draws nothing and shows no message;
+  - after a draw of the Arabian tradition the panel on top is the only panel
+    showing, and it names the drawn symbol, its picture and its whole
+    description; one offer shows; a screen reader can press the banner link;
+  - Enter in a box of the refer-a-friend form submits nothing;
+  - the farewell window's Exit key ends the program with status 0.
+
+usage: a11y.py [--cmake CMAKE] --build-dir DIR --site-address URL
+       a11y.py --prefix DIR --site-address URL
+
+Every wait has a deadline; whatever the test started is stopped by its process
+id when it ends, passed or failed. Exits 1 when a check failed.
+"""
+
+import argparse
+import os
+import re
+import select
+import shlex
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+TIMEOUT = 20  # seconds, for any one thing to happen
+TRADITIONS = ["Indian", "Chinese", "Japanese", "Egyptian", "English", "Arabian", "Native American"]
+CAPTIONS = [t + " Good Luck Symbols" for t in TRADITIONS]
+OFFERS = ("Home Business Opportunity.", "Co-brand this software")
+# The two Arabian symbols and their descriptions, as the catalog has them.
+ARABIAN = {
+    "Dolphins": "This is a symbol of intelligence. This brings in good luck. These strong and happy animals inspire "
+    "people to strive harder and fight against all odds.",
+    "Hamsa Hand": "The hamsa is an amulet in the shape of an open hand, often with an eye in the palm, found across "
+    "the Middle East and North Africa; its name comes from the Arabic word for five. Muslims call it the Hand of "
+    "Fatima, after the daughter of the Prophet Muhammad, and Jews the Hand of Miriam, after the sister of Moses. It "
+    "is hung in homes and worn as jewellery to ward off the evil eye and bring good luck.",
+}
+
+failures = []
+
+
+def step(text):
+    print("--", text, flush=True)
+
+
+def check(condition, text):
+    """A check that lets the run go on when it fails."""
+    if not condition:
+        failures.append(text)
+        print("FAIL:", text, flush=True)
+    return condition
+
+
+class Fatal(Exception):
+    """A failure after which the session cannot go on."""
+
+
+def require(condition, text):
+    if not condition:
+        raise Fatal(text)
+
+
+def poll(predicate, what, timeout=TIMEOUT):
+    """Waits until predicate() returns something true and returns it."""
+    deadline = time.monotonic() + timeout
+    while True:
+        pump()
+        try:
+            value = predicate()
+        except Exception:  # an object that went away while we looked
+            value = None
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Fatal(what)
+        time.sleep(0.1)
+
+
+# --- the session ----------------------------------------------------------------------------------------------
+
+class Session:
+    """Xvfb, openbox, a private session bus with the accessibility bus, the program."""
+
+    def __init__(self, work):
+        self.work = work
+        self.processes = []  # started here, stopped in reverse order
+        self.env = None
+        self.app = None
+
+    def start(self, name, command, **kwargs):
+        with open(os.path.join(self.work, name + ".log"), "wb") as log:
+            process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, **kwargs)
+        self.processes.append((name, process))
+        return process
+
+    def read_line(self, fd, what):
+        """One line a child writes to the pipe it was handed."""
+        data = b""
+        deadline = time.monotonic() + TIMEOUT
+        while not data.endswith(b"\n"):
+            remaining = deadline - time.monotonic()
+            ready, _, _ = select.select([fd], [], [], max(remaining, 0))
+            require(ready, what)
+            chunk = os.read(fd, 256)
+            require(chunk, what)
+            data += chunk
+        os.close(fd)
+        return data.decode().strip()
+
+    def stop(self):
+        for name, process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+
+    def logs(self):
+        for name, _ in self.processes:
+            path = os.path.join(self.work, name + ".log")
+            if os.path.getsize(path):
+                print("---", name + ".log")
+                with open(path, errors="replace") as log:
+                    print("".join(log.readlines()[-60:]))
+
+
+def private_environment(work, prefix):
+    for folder in ("home", "config", "runtime", "fakebin"):
+        os.makedirs(os.path.join(work, folder))
+    os.chmod(os.path.join(work, "runtime"), 0o700)
+    urls = os.path.join(work, "urls.txt")
+    open(urls, "w").close()
+    fake = os.path.join(work, "fakebin", "xdg-open")
+    with open(fake, "w") as script:
+        script.write("#!/bin/sh\n# Stands in for the browser: writes down the address and returns.\n")
+        script.write("printf '%%s\\n' \"$*\" >>'%s'\n" % urls)
+    os.chmod(fake, 0o755)
+    env = dict(os.environ)
+    for name in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP",
+                 "DESKTOP_SESSION", "BROWSER", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
+        env.pop(name, None)
+    env.update(HOME=os.path.join(work, "home"), XDG_CONFIG_HOME=os.path.join(work, "config"),
+               XDG_RUNTIME_DIR=os.path.join(work, "runtime"), QT_QPA_PLATFORM="xcb",
+               PATH=os.pathsep.join([os.path.join(work, "fakebin"), os.path.join(prefix, "bin"), env["PATH"]]))
+    return env, urls
+
+
+def start_display(session):
+    read, write = os.pipe()
+    session.start("xvfb", ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                  pass_fds=[write])
+    os.close(write)
+    session.env["DISPLAY"] = ":" + session.read_line(read, "Xvfb did not start")
+    session.start("wm", ["openbox", "--sm-disable"], env=session.env)
+
+    def wm_running():
+        result = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=session.env,
+                                capture_output=True, text=True)
+        return "window id" in result.stdout
+
+    poll(wm_running, "openbox did not start")
+
+
+def start_buses(session):
+    """The private session bus, the accessibility bus beside it, and a screen reader's request for it."""
+    read, write = os.pipe()
+    session.start("session-bus", ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % write],
+                  pass_fds=[write], env=session.env)
+    os.close(write)
+    address = session.read_line(read, "the session bus did not start")
+    session.env["DBUS_SESSION_BUS_ADDRESS"] = address
+    session.start("at-spi-bus", ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=session.env)
+
+    from gi.repository import Gio, GLib
+    flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+    bus = Gio.DBusConnection.new_for_address_sync(address, flags, None, None)
+
+    def accessibility_bus():
+        reply = bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                              GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 1000, None)
+        return reply.unpack()[0]
+
+    poll(accessibility_bus, "the accessibility bus did not start")
+    # What a screen reader does when it starts: programs started from now on
+    # register on the accessibility bus.
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True))),
+                  None, Gio.DBusCallFlags.NONE, 3000, None)
+    # libatspi finds the buses through the environment of this process.
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
+    os.environ["DISPLAY"] = session.env["DISPLAY"]
+
+
+# --- reading ----------------------------------------------------------------------------------------------------
+
+Atspi = None
+
+
+def pump():
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def has(accessible, state):
+    return accessible.get_state_set().contains(state)
+
+
+def showing(accessible):
+    return has(accessible, Atspi.StateType.SHOWING)
+
+
+def children(accessible):
+    return [accessible.get_child_at_index(i) for i in range(accessible.get_child_count())]
+
+
+def descendants(accessible):
+    """Depth first, in the order a screen reader walks the tree."""
+    for child in children(accessible):
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def named(root, role, name=None):
+    return [a for a in descendants(root) if a.get_role_name() == role and (name is None or a.get_name() == name)]
+
+
+def find_application(pid):
+    desktop = Atspi.get_desktop(0)
+    desktop.set_cache_mask(Atspi.Cache.NONE)
+
+    def application():
+        for app in children(desktop):
+            if app is not None and app.get_process_id() == pid:
+                return app
+        return None
+
+    app = poll(application, "the program never appeared on the accessibility bus")
+    app.set_cache_mask(Atspi.Cache.NONE)
+    return app
+
+
+def windows(app):
+    return [w for w in children(app) if w is not None and showing(w)]
+
+
+def window_with(app, role, name, what):
+    """The window on view that holds a control of that role and name."""
+    return poll(lambda: next((w for w in windows(app) if named(w, role, name)), None), what)
+
+
+def alerts(app):
+    return [w for w in windows(app) if w.get_role_name() == "alert"]
+
+
+def focused(root):
+    return next((a for a in descendants(root) if has(a, Atspi.StateType.FOCUSED)), None)
+
+
+def text_of(accessible):
+    if "Text" not in accessible.get_interfaces():
+        return None
+    return Atspi.Text.get_text(accessible, 0, Atspi.Text.get_character_count(accessible))
+
+
+def extents(accessible):
+    return Atspi.Component.get_extents(accessible, Atspi.CoordType.SCREEN)
+
+
+def action_count(accessible):
+    return Atspi.Action.get_n_actions(accessible) if "Action" in accessible.get_interfaces() else 0
+
+
+# --- keys --------------------------------------------------------------------------------------------------------
+
+def key(session, *keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=session.env, check=True)
+
+
+def type_text(session, text):
+    subprocess.run(["xdotool", "type", "--clearmodifiers", text], env=session.env, check=True)
+
+
+def press_until(session, keys, predicate, what):
+    """Sends keys and waits for their effect; sends them again if a key was lost on the way."""
+    for _ in range(3):
+        key(session, *keys)
+        try:
+            return poll(predicate, what, timeout=3)
+        except Fatal:
+            pass
+    raise Fatal(what)
+
+
+def wait_active(window, what):
+    poll(lambda: has(window, Atspi.StateType.ACTIVE), what)
+
+
+# --- the checks -------------------------------------------------------------------------------------------------
+
+def check_main_window(app):
+    step("reading the main window")
+    main = window_with(app, "check box", CAPTIONS[0], "the main window did not appear")
+    wait_active(main, "the main window never became active")
+    poll(lambda: (focused(main) or main).get_name() == "Find My Good luck Symbol",
+         "the focus is not on Find My Good luck Symbol")
+    boxes = [a.get_name() for a in named(main, "check box")]
+    # Two columns of boxes, read row by row.
+    expected = [CAPTIONS[i] for i in (0, 4, 1, 5, 2, 6, 3)]
+    check(boxes == expected, "the boxes are read as %s, not %s" % (boxes, expected))
+    # Every control after the one above it, or beside it on its right.
+    controls = [a for a in descendants(main) if a.get_role_name() in ("label", "link", "check box", "push button")
+                and showing(a)]
+    for before, after in zip(controls, controls[1:]):
+        a, b = extents(before), extents(after)
+        in_order = a.y + a.height <= b.y or (a.y < b.y + b.height and a.x + a.width <= b.x)
+        check(in_order, "'%s' is read before '%s', which lies above or left of it"
+              % (before.get_name()[:30], after.get_name()[:30]))
+    offers = [a for a in descendants(main) if a.get_name().startswith(OFFERS) and showing(a)]
+    check(len(offers) == 1, "the main window shows %d offers to a screen reader, the eye sees one" % len(offers))
+    return main
+
+
+def message_texts(app):
+    return [label.get_name() for alert in alerts(app) for label in named(alert, "label") if label.get_name()]
+
+
+def check_enter_on_a_box(session, app, main):
+    step("Enter on a focused tradition box")
+    box, next_box = (named(main, "check box", CAPTIONS[i])[0] for i in (6, 5))
+    press_until(session, ["Tab"], lambda: has(box, Atspi.StateType.FOCUSED), "Tab did not reach the box")
+    for ticked in (False, True):
+        # Enter, then Tab: once the focus has moved on, the Enter before it has
+        # been handled too. A message box would have taken the Tab.
+        key(session, "Return")
+        key(session, "Tab")
+        try:
+            poll(lambda: has(next_box, Atspi.StateType.FOCUSED), "", timeout=5)
+        except Fatal:
+            pass
+        ticks = "ticked" if ticked else "unticked"
+        check(not alerts(app), "Enter on the %s box showed a message: %s" % (ticks, message_texts(app)))
+        if alerts(app):
+            press_until(session, ["Return"], lambda: not alerts(app), "the message did not go away")
+        drawn = any(named(w, "push button", "Back") for w in windows(app))
+        check(not drawn, "Enter on the %s box drew symbols" % ticks)
+        require(not drawn and showing(main), "the main window is gone")
+        if check(has(next_box, Atspi.StateType.FOCUSED), "Tab after Enter on the %s box did not move on" % ticks):
+            press_until(session, ["shift+Tab"], lambda: has(box, Atspi.StateType.FOCUSED),
+                        "Shift+Tab did not come back to the box")
+        else:
+            Atspi.Component.grab_focus(box)
+            poll(lambda: has(box, Atspi.StateType.FOCUSED), "the box did not take the focus back")
+        if not ticked:
+            press_until(session, ["space"], lambda: has(box, Atspi.StateType.CHECKED), "Space did not tick the box")
+    press_until(session, ["space"], lambda: not has(box, Atspi.StateType.CHECKED), "Space did not untick the box")
+
+
+def draw_arabian(session, app, main):
+    step("drawing a symbol of the Arabian tradition")
+    box = named(main, "check box", CAPTIONS[5])[0]
+    press_until(session, ["Tab"], lambda: has(box, Atspi.StateType.FOCUSED), "Tab did not reach the Arabian box")
+    press_until(session, ["space"], lambda: has(box, Atspi.StateType.CHECKED), "Space did not tick the box")
+    button = named(main, "push button", "Find My Good luck Symbol")[0]
+    press_until(session, ["shift+Tab", "shift+Tab"], lambda: has(button, Atspi.StateType.FOCUSED),
+                "Shift+Tab did not reach Find My Good luck Symbol")
+    # A focused button takes Enter.
+    return press_until(session, ["Return"], lambda: next((w for w in windows(app) if named(w, "push button", "Back")),
+                                                          None), "Enter on Find My Good luck Symbol showed no results")
+
+
+def check_result_window(session, app, result, urls):
+    step("reading the result window")
+    panels = [a for a in descendants(result) if a.get_name() in CAPTIONS and a.get_role_name() == "panel"]
+    check(len(panels) == 7, "the result window has %d tradition panels, not 7" % len(panels))
+    on_view = [p for p in panels if showing(p)]
+    check([p.get_name() for p in on_view] == [CAPTIONS[5]],
+          "the panels a screen reader finds showing are %s, the eye sees only the Arabian one"
+          % [p.get_name() for p in on_view])
+    arabian = next((p for p in panels if p.get_name() == CAPTIONS[5]), None)
+    require(arabian is not None, "there is no Arabian panel")
+    names = [a.get_name() for a in descendants(arabian) if showing(a)]
+    symbol = next((n for n in names if n in ARABIAN), None)
+    check(symbol is not None, "the Arabian panel names no Arabian symbol: %s" % names)
+    if symbol:
+        check(named(arabian, "image", symbol), "the picture is not named '%s'" % symbol)
+        check(named(arabian, "label", symbol), "no label shows the name '%s'" % symbol)
+        check(named(arabian, "label", ARABIAN[symbol]), "no label reads the whole description of %s: %s"
+              % (symbol, names))
+    offers = [a for a in descendants(result) if a.get_name().startswith(OFFERS) and showing(a)]
+    check(len(offers) == 1, "the result window shows %d offers to a screen reader, the eye sees one" % len(offers))
+    banner = [a for a in descendants(result) if a.get_name().startswith("Join the free discussion board")]
+    if check(banner and banner[0].get_role_name() == "link", "the banner is not announced as a link: %s"
+             % [(a.get_role_name(), a.get_name()) for a in banner]):
+        if check(action_count(banner[0]), "a screen reader cannot press the banner link"):
+            Atspi.Action.do_action(banner[0], 0)
+            try:
+                poll(lambda: "page=home-page" in open(urls).read(), "", timeout=5)
+            except Fatal:
+                check(False, "pressing the banner link opened no page")
+
+
+def check_enter_in_the_form(session, app, urls):
+    step("Enter in the refer-a-friend form")
+    farewell = window_with(app, "push button", "Refer A Friend Now", "the farewell window did not appear")
+    # Nothing else is on view: the keyboard goes to it.
+    wait_active(farewell, "the farewell window never took the keyboard")
+    poll(lambda: (focused(farewell) or farewell).get_name() == "Exit", "the focus is not on Exit")
+    box = next((a for a in named(farewell, "text") if a.get_name().lower() == "your name"), None)
+    require(box is not None, "there is no text box named 'Your name'")
+    press_until(session, ["Tab", "Tab", "Tab"], lambda: has(box, Atspi.StateType.FOCUSED),
+                "Tab did not reach the name box")
+    poll(lambda: text_of(box) == "", "the name box kept its placeholder")
+    type_text(session, "Ann")
+    poll(lambda: text_of(box) == "Ann", "typing did not reach the name box")
+    before = open(urls).read()
+    # Enter, then one more letter: once it shows, the Enter has been handled.
+    key(session, "Return")
+    type_text(session, "e")
+    try:
+        poll(lambda: text_of(box) == "Anne", "", timeout=5)
+    except Fatal:
+        check(False, "the letter after Enter did not reach the name box")
+    check(not alerts(app), "Enter in the name box showed a message")
+    check(open(urls).read() == before, "Enter in the name box opened a page")
+    require(not alerts(app), "a message box is in the way")
+    return farewell
+
+
+def close_farewell(session, app):
+    step("closing the farewell window with its access key")
+    key(session, "alt+x")
+    try:
+        status = session.app.wait(TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise Fatal("the program did not end")
+    check(status == 0, "the program ended with status %d" % status)
+
+
+# --- main --------------------------------------------------------------------------------------------------------
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--build-dir")
+    parser.add_argument("--prefix")
+    parser.add_argument("--site-address", required=True)
+    args = parser.parse_args()
+    if not (args.build_dir or args.prefix):
+        parser.error("--build-dir or --prefix is needed")
+    for tool in ("Xvfb", "openbox", "xdotool", "xprop", "dbus-daemon"):
+        if not shutil.which(tool):
+            print("FAIL: %s is not installed (scripts/packages.txt)" % tool, file=sys.stderr)
+            return 1
+    if not os.access("/usr/libexec/at-spi-bus-launcher", os.X_OK):
+        print("FAIL: at-spi2-core is not installed (scripts/packages.txt)", file=sys.stderr)
+        return 1
+    global Atspi
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi as atspi
+    Atspi = atspi
+
+    work = tempfile.mkdtemp(prefix="qvo-a11y.")
+    session = Session(work)
+    try:
+        prefix = args.prefix
+        if not prefix:
+            step("installing the build into a temporary prefix")
+            prefix = os.path.join(work, "prefix")
+            subprocess.run([args.cmake, "--install", args.build_dir, "--prefix", prefix], check=True,
+                           stdout=subprocess.DEVNULL)
+        entries = [f for f in os.listdir(os.path.join(prefix, "share", "applications")) if f.endswith(".desktop")]
+        require(len(entries) == 1, "expected one desktop entry, found %d" % len(entries))
+        with open(os.path.join(prefix, "share", "applications", entries[0])) as entry:
+            exec_line = next(line[5:].strip() for line in entry if line.startswith("Exec="))
+        command = [word for word in shlex.split(exec_line) if not re.fullmatch(r"%[A-Za-z]", word)]
+        session.env, urls = private_environment(work, prefix)
+        require(shutil.which(command[0], path=session.env["PATH"]) == os.path.join(prefix, "bin", "qv-orbalin"),
+                "Exec=%s does not start the installed program" % exec_line)
+
+        step("starting Xvfb, openbox, a session bus and the accessibility bus")
+        start_display(session)
+        start_buses(session)
+        Atspi.set_timeout(3000, -1)
+
+        step("starting '%s'" % exec_line)
+        session.app = session.start("app", command, env=session.env)
+        app = find_application(session.app.pid)
+
+        main_window = check_main_window(app)
+        check_enter_on_a_box(session, app, main_window)
+        result = draw_arabian(session, app, main_window)
+        wait_active(result, "the result window never became active")
+        check_result_window(session, app, result, urls)
+        step("Esc on the result window")
+        press_until(session, ["Escape"], lambda: not any(named(w, "push button", "Back") for w in windows(app)),
+                    "Esc did not close the result window")
+        check_enter_in_the_form(session, app, urls)
+        close_farewell(session, app)
+    except Fatal as error:
+        failures.append(str(error))
+        print("FAIL:", error, flush=True)
+    finally:
+        session.stop()
+        if failures:
+            session.logs()
+        shutil.rmtree(work, ignore_errors=True)
+    if failures:
+        print("a11y: %d checks failed" % len(failures))
+        return 1
+    print("a11y: passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
