@@ -138,11 +138,21 @@ frmFarewell::frmFarewell(App &app)
             &frmFarewell::lblGoToHome_Click);
 }
 
+void frmFarewell::Show(App &app)
+{
+    app.forms().farewell()->show();
+}
+
+void frmFarewell::Hide(App &app)
+{
+    app.forms().farewell()->hide();
+}
+
 void frmFarewell::showForShutdown(App &app)
 {
-    frmFarewell *farewell = app.forms().farewell();
-    farewell->show();
-    if (!farewell->isVisible())
+    Show(app);
+    const frmFarewell *farewell = app.forms().farewellIfLoaded();
+    if (!farewell || !farewell->isVisible())
         app.UnloadAllAndEnd();
 }
 
@@ -226,6 +236,36 @@ void frmFarewell::ShowPlaceholder(const TextBox &box)
         setTextOf(box, box.placeholder);
 }
 
+void frmFarewell::GotFocus(const TextBox &box)
+{
+    ClearPlaceholder(box);
+}
+
+void frmFarewell::LostFocus(const TextBox &box)
+{
+    ShowPlaceholder(box);
+}
+
+bool frmFarewell::txtEmail_KeyPress(const QKeyEvent *event)
+{
+    return refuseSpace(m_txtEmail, event);
+}
+
+bool frmFarewell::txtFriendEmail_KeyPress(const QKeyEvent *event)
+{
+    return refuseSpace(m_txtFriendEmail, event);
+}
+
+bool frmFarewell::refuseSpace(QWidget *box, const QKeyEvent *event)
+{
+    if (event->text() != QLatin1String(" "))
+        return false;
+    m_app.desktop().messageBox(QStringLiteral("Email Address Cannot Contain Space"), Desktop::Icon::Critical,
+                               Desktop::Buttons::Ok, kAppTitle);
+    box->setFocus();
+    return true; // the space goes nowhere
+}
+
 bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
 {
     const auto box = std::find_if(m_boxes.cbegin(), m_boxes.cend(),
@@ -236,20 +276,17 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::FocusIn:
         if (isFocusMoveInsideWindow(event))
-            ClearPlaceholder(*box);
+            GotFocus(*box);
         break;
     case QEvent::FocusOut:
         if (isFocusMoveInsideWindow(event))
-            ShowPlaceholder(*box);
+            LostFocus(*box);
         break;
     case QEvent::KeyPress:
-        if ((watched == m_txtEmail || watched == m_txtFriendEmail)
-            && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
-            m_app.desktop().messageBox(QStringLiteral("Email Address Cannot Contain Space"), Desktop::Icon::Critical,
-                                       Desktop::Buttons::Ok, kAppTitle);
-            box->widget->setFocus();
-            return true; // the space goes nowhere
-        }
+        if (watched == m_txtEmail && txtEmail_KeyPress(static_cast<QKeyEvent *>(event)))
+            return true;
+        if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(static_cast<QKeyEvent *>(event)))
+            return true;
         break;
     default:
         break;
