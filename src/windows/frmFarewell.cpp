@@ -98,7 +98,9 @@ QStringList frmFarewell::supportingTexts()
 }
 
 frmFarewell::frmFarewell(App &app)
-    : FormWindow(app, {QSize(11115, 4725)}, kDesign)
+    // A window of its own rather than a dialog: it is often the only window of
+    // the program on view, so it needs its own entry in the task bar.
+    : FormWindow(app, {QSize(11115, 4725), false, true}, kDesign)
 {
     setObjectName(QStringLiteral("frmFarewell"));
     m_picFarewellIcon = controls().get<QLabel>(QStringLiteral("picFarewellIcon"));
@@ -140,7 +142,12 @@ frmFarewell::frmFarewell(App &app)
 
 void frmFarewell::Show(App &app)
 {
-    app.forms().farewell()->show();
+    frmFarewell *farewell = app.forms().farewell();
+    farewell->show();
+    // The window the user was working in has just gone: this one takes the
+    // keyboard, so that Exit or Enter reach it at once.
+    farewell->raise();
+    farewell->activateWindow();
 }
 
 void frmFarewell::Hide(App &app)
@@ -165,8 +172,8 @@ void frmFarewell::Form_Load()
     const frmLauncher *launcher = m_app.forms().launcherIfLoaded();
     const QPixmap icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon().pixmap(32, 32);
     setWindowIcon(QIcon(icon));
+    // The box keeps its designed size; the icon sits in its top-left corner.
     m_picFarewellIcon->setPixmap(icon);
-    m_picFarewellIcon->resize(icon.deviceIndependentSize().toSize());
     m_picFarewellIcon->setAccessibleName(kWindowTitle);
 
     Desktop &desktop = m_app.desktop();

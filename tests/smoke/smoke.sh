@@ -185,25 +185,26 @@ close_window() {
 pixel() { "$PROBE" "$1" pixel "$2" "$3"; }
 colours() { "$PROBE" "$1" colours "$2" "$3" "$4" "$5"; }
 
-# near #rrggbb #rrggbb: whether two colours differ by at most 8 in every
-# channel (the style shades its frames a little).
-near() {
-    local a=${1#\#} b=${2#\#} i d
-    [ ${#a} -eq 6 ] && [ ${#b} -eq 6 ] || return 1
-    for i in 0 2 4; do
-        d=$((16#${a:i:2} - 16#${b:i:2}))
-        [ ${d#-} -le 8 ] || return 1
-    done
-}
-
-# wait_pixel WINDOW X Y COLOUR: waits until the window shows about COLOUR at (X, Y).
+# wait_pixel WINDOW X Y COLOUR [WHAT]: waits until the window shows exactly
+# COLOUR at (X, Y).
 wait_pixel() {
     local deadline=$((SECONDS + TIMEOUT)) seen
     while :; do
         seen=$(pixel "$1" "$2" "$3" 2>/dev/null || true)
-        near "$seen" "$4" && return 0
-        [ $SECONDS -lt $deadline ] || fail "expected $4 at ($2, $3), the window shows '${seen:-nothing}'"
+        [ "$seen" = "$4" ] && return 0
+        [ $SECONDS -lt $deadline ] || fail "expected $4 at ($2, $3)${5:+ in $5}, the window shows '${seen:-nothing}'"
         sleep 0.1
+    done
+}
+
+# frame_fills WINDOW MENU_HEIGHT NAME COLOUR X,Y... : every frame is its own
+# colour exactly, inside its etched border; the points, in client
+# coordinates, lie where none of the frame's controls covers it.
+frame_fills() {
+    local window=$1 menu=$2 name=$3 colour=$4 point
+    shift 4
+    for point in "$@"; do
+        wait_pixel "$window" "${point%,*}" $((menu + ${point#*,})) "$colour" "$name"
     done
 }
 
@@ -231,10 +232,13 @@ menu=$(menu_height "$main" $MAIN_H)
 [ "$menu" -gt 0 ] || fail "the main window has no menu bar"
 echo "   main window $main, menu bar $menu px"
 
-step "checking that the main window has drawn itself"
-# The white banner along the top, the purple frame below it, text on both.
-wait_pixel "$main" 300 $((menu + 2)) '#ffffff'
-wait_pixel "$main" 300 $((menu + 284)) '#800080'
+step "checking that the main window has drawn itself, its frames in their own colours"
+# The white banners along the top and the bottom, the purple body and the
+# purple frame of the tick boxes, text on them.
+frame_fills "$main" "$menu" Frame2 '#ffffff' 5,4 300,4 560,4
+frame_fills "$main" "$menu" Frame1 '#800080' 3,43 3,140 300,43 560,300
+frame_fills "$main" "$menu" Frame3 '#800080' 9,108 405,254 550,200
+frame_fills "$main" "$menu" Frame5 '#ffffff' 3,331 300,377 560,331
 [ "$(colours "$main" 0 "$menu" $MAIN_W 104)" -gt 8 ] || fail "the upper part of the main window holds no text"
 
 step "ticking Indian and Egyptian, pressing Find My Good luck Symbol"
@@ -249,13 +253,25 @@ result=$(window_of_width $DISPLAY_W)
 rmenu=$(menu_height "$result" $DISPLAY_H)
 echo "   result window $result, menu bar $rmenu px"
 
-step "checking the drawn picture"
+step "checking the drawn picture and the result window's frames"
 # The Egyptian panel was ticked last, so it lies on top; its 111 x 111
 # picture sits at (328, 64) in the client area. A picture has many colours,
 # an empty box one.
-wait_pixel "$result" 200 $((rmenu + 390)) '#800080'
 seen=$(colours "$result" 328 $((rmenu + 64)) 111 111)
 [ "$seen" -gt 500 ] || fail "the picture box shows $seen colours, not a picture"
+result_frames() {
+    frame_fills "$result" "$rmenu" Frame2 '#ffffff' 4,3 300,3 588,36
+    frame_fills "$result" "$rmenu" Frame3 '#800080' 4,44 90,380 180,200
+    frame_fills "$result" "$rmenu" Frame5 '#ffffff' 3,403 300,453 589,403
+    frame_fills "$result" "$rmenu" "the $1 panel" '#800080' 204,70 574,385 300,390 188,200
+}
+result_frames Egyptian
+before=$(colours "$result" 328 $((rmenu + 64)) 111 111)
+# cmdGoodLuck(0) brings the Indian panel forward.
+click "$result" 92 $((rmenu + 96))
+wait_for $TIMEOUT eval '[ "$(colours "$result" 328 $((rmenu + 64)) 111 111)" != "$before" ]' ||
+    fail "the Indian button did not bring its panel forward"
+result_frames Indian
 
 step "pressing Back"
 click "$result" 458 $((rmenu + 431))
@@ -275,6 +291,23 @@ close_window "$main"
 wait_window $FAREWELL_W "the farewell window"
 farewell=$(window_of_width $FAREWELL_W)
 wait_for $TIMEOUT eval '! window_of_width $MAIN_W' || fail "the main window did not close"
+
+step "checking the farewell window: a top-level window of its own, kept above, with the focus"
+# An ordinary window (a task-bar entry of its own, in the window manager's
+# list), not a dialog that hangs on a hidden window, asking to stay above.
+props=$(xprop -id "$farewell" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR _NET_WM_STATE)
+echo "$props" | sed 's/^/   /'
+grep -qx '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' <<<"$props" ||
+    fail "the farewell window is not a normal window"
+grep -q 'WM_TRANSIENT_FOR:  not found' <<<"$props" || fail "the farewell window is transient for another window"
+grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_ABOVE' <<<"$props" || fail "the farewell window is not kept above"
+! grep -q '_NET_WM_STATE_SKIP_TASKBAR' <<<"$props" || fail "the farewell window stays out of the task bar"
+xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$farewell")" ||
+    fail "the window manager does not list the farewell window"
+wait_for $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$farewell" ]' ||
+    fail "the farewell window did not take the focus"
+frame_fills "$farewell" 0 'Refer A Friend' '#000080' 12,306 468,296 200,232
+frame_fills "$farewell" 0 'Download Velmoraware' '#000080' 491,28 728,208 600,280
 
 step "closing the farewell window"
 close_window "$farewell"
