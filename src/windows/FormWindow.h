@@ -36,6 +36,7 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Esc; does nothing unless the window has a cancel button.
     void reject() override;
@@ -49,6 +50,7 @@ private:
     design::Widgets m_controls;
     TabOrder m_tabOrder;
     bool m_placed = false;
+    QPoint m_centredAt;
 };
 
 // The application icon every window carries.
