@@ -261,17 +261,27 @@ void TestCatalog::descriptionTables()
             QCOMPARE(table.at(k), type == SymbolType::English ? text(type, k) : QString());
     }
 
-    // Each named fill writes its own tradition and no other.
-    const std::pair<void (modGoodLuckSymbol::*)(), SymbolType> fills[] = {
-        {&modGoodLuckSymbol::FillIndianDesc, SymbolType::Indian},
-        {&modGoodLuckSymbol::FillChineseDesc, SymbolType::Chinese},
-        {&modGoodLuckSymbol::FillJapaneseDesc, SymbolType::Japanese},
-        {&modGoodLuckSymbol::FillEgyptianDesc, SymbolType::Egyptian},
-        {&modGoodLuckSymbol::FillArabianDesc, SymbolType::Arabian},
-        {&modGoodLuckSymbol::FillNativeAmericanDesc, SymbolType::NativeAmerican},
+    // Each tradition has its own named table and fill operation; the draw
+    // reaches the fill through fillOperation, and it writes that table alone.
+    using Fill = modGoodLuckSymbol::FillOperation;
+    const struct {
+        Fill fill;
+        QList<QString> modGoodLuckSymbol::*table;
+        SymbolType type;
+    } fills[] = {
+        {&modGoodLuckSymbol::FillIndianDesc, &modGoodLuckSymbol::IndianDesc, SymbolType::Indian},
+        {&modGoodLuckSymbol::FillChineseDesc, &modGoodLuckSymbol::ChineseDesc, SymbolType::Chinese},
+        {&modGoodLuckSymbol::FillJapaneseDesc, &modGoodLuckSymbol::JapaneseDesc, SymbolType::Japanese},
+        {&modGoodLuckSymbol::FillEgyptianDesc, &modGoodLuckSymbol::EgyptianDesc, SymbolType::Egyptian},
+        {&modGoodLuckSymbol::FillEnglishDesc, &modGoodLuckSymbol::EnglishDesc, SymbolType::English},
+        {&modGoodLuckSymbol::FillArabianDesc, &modGoodLuckSymbol::ArabianDesc, SymbolType::Arabian},
+        {&modGoodLuckSymbol::FillNativeAmericanDesc, &modGoodLuckSymbol::NativeAmericanDesc,
+         SymbolType::NativeAmerican},
     };
-    for (const auto &[fill, type] : fills) {
+    for (const auto &[fill, table, type] : fills) {
+        QVERIFY(modGoodLuckSymbol::fillOperation(type) == fill);
         modGoodLuckSymbol fresh;
+        QCOMPARE(&fresh.table(type), &(fresh.*table));
         (fresh.*fill)();
         for (SymbolType other : kAllSymbolTypes)
             QCOMPARE(fresh.table(other).at(1).isEmpty(), other != type);

@@ -106,10 +106,12 @@ void TestFarewell::loadStep()
              QStringLiteral("QV Orbalin v1.15"));
     const QLabel *icon = window->findChild<QLabel *>(QStringLiteral("picFarewellIcon"));
     QCOMPARE(icon->pixmap().size(), QSize(32, 32));
-    QCOMPARE(icon->size(), QSize(32, 32));
+    QCOMPARE(icon->geometry(), QRect(24, 8, 36, 36)); // the designed box, not the icon's size
     QVERIFY(!window->windowIcon().isNull());
 
-    // Kept above other windows, yet loading alone shows nothing.
+    // A top-level window of its own, kept above other windows, yet loading
+    // alone shows nothing.
+    QCOMPARE(window->windowType(), Qt::Window);
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!window->isVisible());
     QCOMPARE(window->client()->size(), QSize(741, 315));

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList visibleWindows()
@@ -56,6 +58,8 @@ private Q_SLOTS:
     void coBrand();
     void closingWindowsDoesNotEndTheRun();
     void unloadAllAndEnd();
+    void platform_data();
+    void platform();
 
 private:
     std::unique_ptr<TestRun> m_run;
@@ -188,6 +192,58 @@ void TestStartup::unloadAllAndEnd()
     // Nothing runs after the end, not even a second walk.
     m_run->app.UnloadAllAndEnd();
     QCOMPARE(m_run->desktop.log.count(QStringLiteral("end")), 1);
+}
+
+void TestStartup::platform_data()
+{
+    // The environment as the desktop session leaves it, the command line,
+    // and the platform the program asks Qt for ("" leaves it to Qt).
+    QTest::addColumn<QByteArray>("session"); // XDG_SESSION_TYPE
+    QTest::addColumn<QByteArray>("wayland"); // WAYLAND_DISPLAY
+    QTest::addColumn<QByteArray>("x11"); // DISPLAY
+    QTest::addColumn<QByteArray>("chosen"); // QT_QPA_PLATFORM
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QByteArray>("platform");
+    const QByteArrayList none;
+    QTest::newRow("Wayland desktop with XWayland") << "wayland"_ba << "wayland-0"_ba << ":0"_ba << ""_ba << none
+                                                   << "xcb;wayland"_ba;
+    QTest::newRow("Wayland display, no session type") << ""_ba << "wayland-0"_ba << ":1"_ba << ""_ba << none
+                                                      << "xcb;wayland"_ba;
+    QTest::newRow("Wayland without an X display") << "wayland"_ba << "wayland-0"_ba << ""_ba << ""_ba << none
+                                                  << "wayland"_ba;
+    QTest::newRow("X11 desktop") << "x11"_ba << ""_ba << ":0"_ba << ""_ba << none << ""_ba;
+    QTest::newRow("the user's QT_QPA_PLATFORM") << "wayland"_ba << "wayland-0"_ba << ":0"_ba << "wayland"_ba << none
+                                                << ""_ba;
+    QTest::newRow("the user's -platform") << "wayland"_ba << "wayland-0"_ba << ":0"_ba << ""_ba
+                                          << QByteArrayList{"-platform", "wayland"} << ""_ba;
+}
+
+void TestStartup::platform()
+{
+    QFETCH(QByteArray, session);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, x11);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QByteArray, platform);
+
+    // This process runs on its own platform already; only the answer changes.
+    const char *names[] = {"XDG_SESSION_TYPE", "WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
+    const QByteArray values[] = {session, wayland, x11, chosen};
+    QByteArray saved[4];
+    for (int i = 0; i < 4; ++i) {
+        saved[i] = qgetenv(names[i]);
+        values[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], values[i]);
+    }
+    auto restore = qScopeGuard([&] {
+        for (int i = 0; i < 4; ++i)
+            saved[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+    });
+
+    std::vector<const char *> argv{"qv-orbalin"};
+    for (const QByteArray &argument : std::as_const(arguments))
+        argv.push_back(argument.constData());
+    QCOMPARE(preferredPlatform(static_cast<int>(argv.size()), argv.data()), platform);
 }
 
 QVO_TEST_MAIN(TestStartup)

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include <cstring>
+
 void installFontSubstitutes()
 {
 #ifndef Q_OS_WIN
@@ -9,4 +11,27 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
 #endif
+}
+
+QByteArray preferredPlatform(int argc, const char *const *argv)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return {};
+    }
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return {};
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland =
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    if (wayland && x11)
+        return QByteArrayLiteral("xcb;wayland");
+    if (wayland)
+        return QByteArrayLiteral("wayland");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
+    return {};
 }

@@ -7,9 +7,21 @@
 
 #include <QApplication>
 
+#include <vector>
+
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    // The platform goes on the command line rather than into the environment,
+    // so that the browser and whatever else the program starts choose their
+    // own.
+    QByteArray platform = preferredPlatform(argc, argv);
+    QByteArray platformOption("-platform");
+    std::vector<char *> arguments(argv, argv + argc);
+    if (!platform.isEmpty())
+        arguments.insert(arguments.begin() + 1, {platformOption.data(), platform.data()});
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication application(count, arguments.data());
 #ifdef QVO_DESKTOP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
 #endif

@@ -5,8 +5,10 @@
 #include <QPixmap>
 #include <QString>
 
-// An ordered list of pictures with a text key each, read by 1-based position.
-// The pictures stay compressed until a position is asked for.
+// An ordered list of pictures with a text key each, read by 1-based position:
+// the program's own stand-in for the image-list component the window designs
+// name (MSComctlLib.ImageList, image size 111 x 111). The pictures stay
+// compressed until a position is asked for.
 class ImageList
 {
 public:

@@ -5,12 +5,23 @@
 modGoodLuckSymbol::modGoodLuckSymbol()
 {
     for (SymbolType type : kAllSymbolTypes)
-        m_tables[indexOf(type)].resize(symbolCount(type) + 1);
+        m_tables[indexOf(type)]->resize(symbolCount(type) + 1);
 }
 
-void modGoodLuckSymbol::fill(SymbolType type)
+modGoodLuckSymbol::FillOperation modGoodLuckSymbol::fillOperation(SymbolType type)
 {
-    QList<QString> &table = m_tables[indexOf(type)];
+    static constexpr FillOperation kFills[kSymbolTypeCount] = {
+        &modGoodLuckSymbol::FillIndianDesc,   &modGoodLuckSymbol::FillChineseDesc,
+        &modGoodLuckSymbol::FillJapaneseDesc, &modGoodLuckSymbol::FillEgyptianDesc,
+        &modGoodLuckSymbol::FillEnglishDesc,  &modGoodLuckSymbol::FillArabianDesc,
+        &modGoodLuckSymbol::FillNativeAmericanDesc,
+    };
+    return kFills[indexOf(type)];
+}
+
+void modGoodLuckSymbol::fillTable(QList<QString> &table, SymbolType type)
+{
+    // Slots 1 to N in ascending order; slot 0 stays as it is.
     const auto texts = descriptionTexts(type);
     for (qsizetype position = 1; position < table.size(); ++position)
         table[position] = QString::fromLatin1(texts[position - 1]);
@@ -18,35 +29,35 @@ void modGoodLuckSymbol::fill(SymbolType type)
 
 void modGoodLuckSymbol::FillIndianDesc()
 {
-    fill(SymbolType::Indian);
+    fillTable(IndianDesc, SymbolType::Indian);
 }
 
 void modGoodLuckSymbol::FillChineseDesc()
 {
-    fill(SymbolType::Chinese);
+    fillTable(ChineseDesc, SymbolType::Chinese);
 }
 
 void modGoodLuckSymbol::FillJapaneseDesc()
 {
-    fill(SymbolType::Japanese);
+    fillTable(JapaneseDesc, SymbolType::Japanese);
 }
 
 void modGoodLuckSymbol::FillEgyptianDesc()
 {
-    fill(SymbolType::Egyptian);
+    fillTable(EgyptianDesc, SymbolType::Egyptian);
 }
 
 void modGoodLuckSymbol::FillEnglishDesc()
 {
-    fill(SymbolType::English);
+    fillTable(EnglishDesc, SymbolType::English);
 }
 
 void modGoodLuckSymbol::FillArabianDesc()
 {
-    fill(SymbolType::Arabian);
+    fillTable(ArabianDesc, SymbolType::Arabian);
 }
 
 void modGoodLuckSymbol::FillNativeAmericanDesc()
 {
-    fill(SymbolType::NativeAmerican);
+    fillTable(NativeAmericanDesc, SymbolType::NativeAmerican);
 }

@@ -12,6 +12,16 @@ class modGoodLuckSymbol
 {
 public:
     modGoodLuckSymbol();
+    modGoodLuckSymbol(const modGoodLuckSymbol &) = delete;
+    modGoodLuckSymbol &operator=(const modGoodLuckSymbol &) = delete;
+
+    QList<QString> IndianDesc;
+    QList<QString> ChineseDesc;
+    QList<QString> JapaneseDesc;
+    QList<QString> EgyptianDesc;
+    QList<QString> EnglishDesc;
+    QList<QString> ArabianDesc;
+    QList<QString> NativeAmericanDesc;
 
     void FillIndianDesc();
     void FillChineseDesc();
@@ -21,12 +31,21 @@ public:
     void FillArabianDesc();
     void FillNativeAmericanDesc();
 
-    // Runs the fill operation of the given tradition.
-    void fill(SymbolType type);
+    // The fill operation of a tradition's own table.
+    using FillOperation = void (modGoodLuckSymbol::*)();
+    static FillOperation fillOperation(SymbolType type);
 
-    const QList<QString> &table(SymbolType type) const { return m_tables[indexOf(type)]; }
+    // Runs the fill operation of the given tradition.
+    void fill(SymbolType type) { (this->*fillOperation(type))(); }
+
+    const QList<QString> &table(SymbolType type) const { return *m_tables[indexOf(type)]; }
     QString description(SymbolType type, int position) const { return table(type).at(position); }
 
 private:
-    std::array<QList<QString>, kSymbolTypeCount> m_tables;
+    void fillTable(QList<QString> &table, SymbolType type);
+
+    // The seven tables above, in tradition order.
+    const std::array<QList<QString> *, kSymbolTypeCount> m_tables{
+        &IndianDesc, &ChineseDesc, &JapaneseDesc, &EgyptianDesc, &EnglishDesc, &ArabianDesc, &NativeAmericanDesc,
+    };
 };

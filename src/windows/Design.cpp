@@ -1,5 +1,6 @@
 #include "Design.h"
 
+#include "EtchedFrame.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
 #include "Stacking.h"
@@ -7,7 +8,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -97,7 +97,7 @@ QWidget *create(const Control &c, QWidget *parent)
 {
     switch (c.kind) {
     case Kind::Frame: {
-        auto *frame = new QGroupBox(QString::fromLatin1(c.text), parent);
+        auto *frame = new EtchedFrame(QString::fromLatin1(c.text), parent);
         frame->setAutoFillBackground(c.background != kNoColour);
         return frame;
     }

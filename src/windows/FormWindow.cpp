@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 QIcon applicationIcon()
@@ -56,14 +58,33 @@ FormWindow::FormWindow(App &app, const Options &options, std::span<const design:
         button->setAutoDefault(false);
 }
 
+namespace {
+
+// An X11 window on a Wayland desktop, shown through XWayland.
+bool onXWayland()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb")
+        && (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland");
+}
+
+// Some compositors (weston among them) now and then place an X11 window that
+// maps before they are ready for it where they like, ignoring the position
+// it asked for; a position asked for again once the window is on screen is
+// honoured. The pause lets the compositor put the window up first.
+constexpr int kPlacementSettleMs = 250;
+
+} // namespace
+
 void FormWindow::setVisible(bool visible)
 {
-    if (visible && !m_placed) {
+    const bool placing = visible && !m_placed;
+    if (placing) {
         m_placed = true;
         adjustSize();
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect available = screen->availableGeometry();
-            move(available.center() - rect().center());
+            m_centredAt = available.center() - rect().center();
+            move(m_centredAt);
         }
     }
     // The window opens with the focus on the first control in tab order.
@@ -72,6 +93,25 @@ void FormWindow::setVisible(bool visible)
             first->setFocus();
     }
     QDialog::setVisible(visible);
+    if (placing && onXWayland() && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(kPlacementSettleMs, this, [this] {
+            // Once, and only where the window still is where it was put: a
+            // window the user has moved stays where the user left it. The
+            // same position again would be no request at all.
+            if (!isVisible() || pos() != m_centredAt)
+                return;
+            move(m_centredAt + QPoint(1, 0));
+            move(m_centredAt);
+        });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent *event)

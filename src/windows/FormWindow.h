@@ -37,6 +37,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Esc; does nothing unless the window has a cancel button.
     void reject() override;
@@ -50,6 +51,7 @@ private:
     design::Widgets m_controls;
     TabOrder m_tabOrder;
     bool m_placed = false;
+    QPoint m_centredAt;
 };
 
 // The application icon every window carries, and what it shows, for those

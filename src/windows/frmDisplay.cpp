@@ -17,20 +17,28 @@ namespace {
 
 constexpr int kCyan = 0x00FFFF;
 
-
 constexpr Control tradeButton(int i, const char *name, const char *caption)
 {
     return {name, Kind::WrapButton, "Frame3", {120, 600 + 600 * i, 2535, 495}, caption, kNoColour, kButtonFace, kBold,
             12 - i, Disabled};
 }
 
-#define QVO_PANEL(Tradition, caption, nameLeft, descHeight)                                                            \
-    {"fra" #Tradition, Kind::Frame, nullptr, {2760, 600, 6135, 5415}, caption, kWhite, kPurple, kBold},               \
-        {"pic" #Tradition, Kind::Picture, "fra" #Tradition, {2160, 360, 1575, 1575}},                                 \
-        {"lbl" #Tradition "Name", Kind::Label, "fra" #Tradition, {nameLeft, 2040, 1000, 195}, "Name", kCyan,            \
-         kNoColour, kBold, kNoTab, AutoSize},                                                                          \
-        {"lbl" #Tradition "Desc", Kind::Label, "fra" #Tradition, {120, 2640, 5895, descHeight}, "Description", kWhite, \
-         kNoColour, kBold, kNoTab, Centred | WordWrap}
+// The seven tradition panels lie exactly on top of each other; each holds the
+// drawn symbol's picture, its name (left edge per panel, growing rightwards)
+// and its description (height per panel). The design's texts of the name and
+// description labels are placeholders that never show.
+constexpr Rect kPanelRect{2760, 600, 6135, 5415};
+constexpr Rect kPictureRect{2160, 360, 1575, 1575};
+constexpr Rect nameRect(int left)
+{
+    return {left, 2040, 1000, 195};
+}
+constexpr Rect descriptionRect(int height)
+{
+    return {120, 2640, 5895, height};
+}
+constexpr unsigned kNameFlags = AutoSize;
+constexpr unsigned kDescriptionFlags = Centred | WordWrap;
 
 constexpr Control kDesign[] = {
     {"Frame2", Kind::Frame, nullptr, {0, 0, 8895, 600}, "", kNoColour, kWhite},
@@ -50,19 +58,61 @@ constexpr Control kDesign[] = {
      kNoTab, Centred | WordWrap | Opaque},
     {"lblCobrand", Kind::LinkLabel, "Frame5", {120, 160, 6105, 615}, kCobrandText, kDarkPurple, kWhite, kLink, kNoTab,
      Centred | WordWrap | Opaque},
-    QVO_PANEL(Indian, "Indian Good Luck Symbols", 2220, 2175),
-    QVO_PANEL(Chinese, "Chinese Good Luck Symbols", 2160, 2295),
-    QVO_PANEL(Japanese, "Japanese Good Luck Symbols", 2130, 2295),
-    QVO_PANEL(Egyptian, "Egyptian Good Luck Symbols", 2085, 2295),
-    QVO_PANEL(English, "English Good Luck Symbols", 2190, 2415),
-    QVO_PANEL(Arabian, "Arabian Good Luck Symbols", 2160, 2175),
-    QVO_PANEL(NativeAmerican, "Native American Good Luck Symbols", 1770, 2055),
+    {"fraIndian", Kind::Frame, nullptr, kPanelRect, "Indian Good Luck Symbols", kWhite, kPurple, kBold},
+    {"picIndian", Kind::Picture, "fraIndian", kPictureRect},
+    {"lblIndianName", Kind::Label, "fraIndian", nameRect(2220), "Name", kCyan, kNoColour, kBold, kNoTab, kNameFlags},
+    {"lblIndianDesc", Kind::Label, "fraIndian", descriptionRect(2175), "Description", kWhite, kNoColour, kBold, kNoTab,
+     kDescriptionFlags},
+    {"fraChinese", Kind::Frame, nullptr, kPanelRect, "Chinese Good Luck Symbols", kWhite, kPurple, kBold},
+    {"picChinese", Kind::Picture, "fraChinese", kPictureRect},
+    {"lblChineseName", Kind::Label, "fraChinese", nameRect(2160), "Name", kCyan, kNoColour, kBold, kNoTab, kNameFlags},
+    {"lblChineseDesc", Kind::Label, "fraChinese", descriptionRect(2295), "Description", kWhite, kNoColour, kBold,
+     kNoTab, kDescriptionFlags},
+    {"fraJapanese", Kind::Frame, nullptr, kPanelRect, "Japanese Good Luck Symbols", kWhite, kPurple, kBold},
+    {"picJapanese", Kind::Picture, "fraJapanese", kPictureRect},
+    {"lblJapaneseName", Kind::Label, "fraJapanese", nameRect(2130), "Name", kCyan, kNoColour, kBold, kNoTab,
+     kNameFlags},
+    {"lblJapaneseDesc", Kind::Label, "fraJapanese", descriptionRect(2295), "Description", kWhite, kNoColour, kBold,
+     kNoTab, kDescriptionFlags},
+    {"fraEgyptian", Kind::Frame, nullptr, kPanelRect, "Egyptian Good Luck Symbols", kWhite, kPurple, kBold},
+    {"picEgyptian", Kind::Picture, "fraEgyptian", kPictureRect},
+    {"lblEgyptianName", Kind::Label, "fraEgyptian", nameRect(2085), "Name", kCyan, kNoColour, kBold, kNoTab,
+     kNameFlags},
+    {"lblEgyptianDesc", Kind::Label, "fraEgyptian", descriptionRect(2295), "Description", kWhite, kNoColour, kBold,
+     kNoTab, kDescriptionFlags},
+    {"fraEnglish", Kind::Frame, nullptr, kPanelRect, "English Good Luck Symbols", kWhite, kPurple, kBold},
+    {"picEnglish", Kind::Picture, "fraEnglish", kPictureRect},
+    {"lblEnglishName", Kind::Label, "fraEnglish", nameRect(2190), "Name", kCyan, kNoColour, kBold, kNoTab, kNameFlags},
+    {"lblEnglishDesc", Kind::Label, "fraEnglish", descriptionRect(2415), "Description", kWhite, kNoColour, kBold,
+     kNoTab, kDescriptionFlags},
+    {"fraArabian", Kind::Frame, nullptr, kPanelRect, "Arabian Good Luck Symbols", kWhite, kPurple, kBold},
+    {"picArabian", Kind::Picture, "fraArabian", kPictureRect},
+    {"lblArabianName", Kind::Label, "fraArabian", nameRect(2160), "Name", kCyan, kNoColour, kBold, kNoTab, kNameFlags},
+    {"lblArabianDesc", Kind::Label, "fraArabian", descriptionRect(2175), "Description", kWhite, kNoColour, kBold,
+     kNoTab, kDescriptionFlags},
+    {"fraNativeAmerican", Kind::Frame, nullptr, kPanelRect, "Native American Good Luck Symbols", kWhite, kPurple,
+     kBold},
+    {"picNativeAmerican", Kind::Picture, "fraNativeAmerican", kPictureRect},
+    {"lblNativeAmericanName", Kind::Label, "fraNativeAmerican", nameRect(1770), "Name", kCyan, kNoColour, kBold,
+     kNoTab, kNameFlags},
+    {"lblNativeAmericanDesc", Kind::Label, "fraNativeAmerican", descriptionRect(2055), "Description", kWhite,
+     kNoColour, kBold, kNoTab, kDescriptionFlags},
 };
 
-#undef QVO_PANEL
-
-constexpr const char *kPanelNames[kSymbolTypeCount] = {
-    "Indian", "Chinese", "Japanese", "Egyptian", "English", "Arabian", "NativeAmerican",
+// The controls of each tradition's panel, in tradition order.
+constexpr struct {
+    const char *frame;
+    const char *picture;
+    const char *name;
+    const char *description;
+} kPanelControls[kSymbolTypeCount] = {
+    {"fraIndian", "picIndian", "lblIndianName", "lblIndianDesc"},
+    {"fraChinese", "picChinese", "lblChineseName", "lblChineseDesc"},
+    {"fraJapanese", "picJapanese", "lblJapaneseName", "lblJapaneseDesc"},
+    {"fraEgyptian", "picEgyptian", "lblEgyptianName", "lblEgyptianDesc"},
+    {"fraEnglish", "picEnglish", "lblEnglishName", "lblEnglishDesc"},
+    {"fraArabian", "picArabian", "lblArabianName", "lblArabianDesc"},
+    {"fraNativeAmerican", "picNativeAmerican", "lblNativeAmericanName", "lblNativeAmericanDesc"},
 };
 
 constexpr MenuEntry kMenu[] = {
@@ -101,12 +151,12 @@ frmDisplay::frmDisplay(App &app)
         m_cmdGoodLuck[i] = button;
         connect(button, &QPushButton::clicked, this, [this, i] { cmdGoodLuck_Click(i); });
 
-        const QString tradition = QString::fromLatin1(kPanelNames[i]);
+        const auto &names = kPanelControls[i];
         Panel &panel = m_panels[i];
-        panel.frame = controls().get<QGroupBox>(QStringLiteral("fra") + tradition);
-        panel.picture = controls().get<QLabel>(QStringLiteral("pic") + tradition);
-        panel.name = controls().get<QLabel>(QStringLiteral("lbl%1Name").arg(tradition));
-        panel.description = controls().get<QLabel>(QStringLiteral("lbl%1Desc").arg(tradition));
+        panel.frame = controls().get<QGroupBox>(QString::fromLatin1(names.frame));
+        panel.picture = controls().get<QLabel>(QString::fromLatin1(names.picture));
+        panel.name = controls().get<QLabel>(QString::fromLatin1(names.name));
+        panel.description = controls().get<QLabel>(QString::fromLatin1(names.description));
     }
     m_cmdOK = controls().get<QPushButton>(QStringLiteral("cmdOK"));
     m_cmdExit = controls().get<QPushButton>(QStringLiteral("cmdExit"));
@@ -142,11 +192,11 @@ void frmDisplay::setSymbolName(SymbolType type, const QString &name)
     m_panels[indexOf(type)].picture->setAccessibleName(name);
 }
 
-void frmDisplay::cmdGoodLuck_Click(int index)
+void frmDisplay::cmdGoodLuck_Click(int Index)
 {
-    if (index < 0 || index >= kSymbolTypeCount)
+    if (Index < 0 || Index >= kSymbolTypeCount)
         return;
-    m_panels[index].frame->raise();
+    m_panels[Index].frame->raise();
 }
 
 void frmDisplay::cmdOK_Click()
@@ -154,7 +204,7 @@ void frmDisplay::cmdOK_Click()
     App &app = m_app; // this window is on its way out after the first step
     app.forms().unload(this);
     app.forms().main()->show();
-    app.forms().farewell()->hide();
+    frmFarewell::Hide(app);
 }
 
 void frmDisplay::cmdExit_Click()

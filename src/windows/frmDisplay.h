@@ -26,7 +26,7 @@ public:
         QLabel *description = nullptr;
     };
 
-    void cmdGoodLuck_Click(int index);
+    void cmdGoodLuck_Click(int Index);
     void cmdOK_Click();
     void cmdExit_Click();
     void mnuFileBack_Click();

@@ -98,7 +98,9 @@ QStringList frmFarewell::supportingTexts()
 }
 
 frmFarewell::frmFarewell(App &app)
-    : FormWindow(app, {QSize(11115, 4725)}, kDesign)
+    // A window of its own rather than a dialog: it is often the only window of
+    // the program on view, so it needs its own entry in the task bar.
+    : FormWindow(app, {QSize(11115, 4725), false, true}, kDesign)
 {
     setObjectName(QStringLiteral("frmFarewell"));
     m_picFarewellIcon = controls().get<QLabel>(QStringLiteral("picFarewellIcon"));
@@ -144,11 +146,26 @@ frmFarewell::frmFarewell(App &app)
             &frmFarewell::lblGoToHome_Click);
 }
 
-void frmFarewell::showForShutdown(App &app)
+void frmFarewell::Show(App &app)
 {
     frmFarewell *farewell = app.forms().farewell();
     farewell->show();
-    if (!farewell->isVisible())
+    // The window the user was working in has just gone: this one takes the
+    // keyboard, so that Exit or Enter reach it at once.
+    farewell->raise();
+    farewell->activateWindow();
+}
+
+void frmFarewell::Hide(App &app)
+{
+    app.forms().farewell()->hide();
+}
+
+void frmFarewell::showForShutdown(App &app)
+{
+    Show(app);
+    const frmFarewell *farewell = app.forms().farewellIfLoaded();
+    if (!farewell || !farewell->isVisible())
         app.UnloadAllAndEnd();
 }
 
@@ -161,8 +178,8 @@ void frmFarewell::Form_Load()
     const frmLauncher *launcher = m_app.forms().launcherIfLoaded();
     const QPixmap icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon().pixmap(32, 32);
     setWindowIcon(QIcon(icon));
+    // The box keeps its designed size; the icon sits in its top-left corner.
     m_picFarewellIcon->setPixmap(icon);
-    m_picFarewellIcon->resize(icon.deviceIndependentSize().toSize());
     m_picFarewellIcon->setAccessibleName(kApplicationIconName);
 
     Desktop &desktop = m_app.desktop();
@@ -232,6 +249,36 @@ void frmFarewell::ShowPlaceholder(const TextBox &box)
         setTextOf(box, box.placeholder);
 }
 
+void frmFarewell::GotFocus(const TextBox &box)
+{
+    ClearPlaceholder(box);
+}
+
+void frmFarewell::LostFocus(const TextBox &box)
+{
+    ShowPlaceholder(box);
+}
+
+bool frmFarewell::txtEmail_KeyPress(const QKeyEvent *event)
+{
+    return refuseSpace(m_txtEmail, event);
+}
+
+bool frmFarewell::txtFriendEmail_KeyPress(const QKeyEvent *event)
+{
+    return refuseSpace(m_txtFriendEmail, event);
+}
+
+bool frmFarewell::refuseSpace(QWidget *box, const QKeyEvent *event)
+{
+    if (event->text() != QLatin1String(" "))
+        return false;
+    m_app.desktop().messageBox(QStringLiteral("Email Address Cannot Contain Space"), Desktop::Icon::Critical,
+                               Desktop::Buttons::Ok, kAppTitle);
+    box->setFocus();
+    return true; // the space goes nowhere
+}
+
 bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
 {
     const auto box = std::find_if(m_boxes.cbegin(), m_boxes.cend(),
@@ -242,20 +289,17 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::FocusIn:
         if (isFocusMoveInsideWindow(event))
-            ClearPlaceholder(*box);
+            GotFocus(*box);
         break;
     case QEvent::FocusOut:
         if (isFocusMoveInsideWindow(event))
-            ShowPlaceholder(*box);
+            LostFocus(*box);
         break;
     case QEvent::KeyPress:
-        if ((watched == m_txtEmail || watched == m_txtFriendEmail)
-            && static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
-            m_app.desktop().messageBox(QStringLiteral("Email Address Cannot Contain Space"), Desktop::Icon::Critical,
-                                       Desktop::Buttons::Ok, kAppTitle);
-            box->widget->setFocus();
-            return true; // the space goes nowhere
-        }
+        if (watched == m_txtEmail && txtEmail_KeyPress(static_cast<QKeyEvent *>(event)))
+            return true;
+        if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(static_cast<QKeyEvent *>(event)))
+            return true;
         break;
     default:
         break;

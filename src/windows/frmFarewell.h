@@ -8,6 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QKeyEvent;
 class QPushButton;
 class LinkLabel;
 
@@ -19,9 +20,13 @@ class frmFarewell : public FormWindow
 public:
     explicit frmFarewell(App &app);
 
-    // The working windows' unload step: shows this window, loading it first if
-    // need be. When it cannot be shown the run ends here rather than go on
-    // with no window at all.
+    // The run's one farewell window, shown modeless or hidden; either loads it
+    // first when it is not loaded yet, which runs its load step.
+    static void Show(App &app);
+    static void Hide(App &app);
+
+    // The working windows' unload step: shows this window. When it cannot be
+    // shown the run ends here rather than go on with no window at all.
     static void showForShutdown(App &app);
 
     void Form_Load() override;
@@ -59,6 +64,12 @@ private:
     void setTextOf(const TextBox &box, const QString &text);
     void ClearPlaceholder(const TextBox &box);
     void ShowPlaceholder(const TextBox &box);
+    void GotFocus(const TextBox &box);
+    void LostFocus(const TextBox &box);
+    // Whether the key is refused: an e-mail address holds no space.
+    bool txtEmail_KeyPress(const QKeyEvent *event);
+    bool txtFriendEmail_KeyPress(const QKeyEvent *event);
+    bool refuseSpace(QWidget *box, const QKeyEvent *event);
 
     QLabel *m_label2 = nullptr;
     QLabel *m_picFarewellIcon = nullptr;

@@ -71,9 +71,6 @@ std::span<const MenuEntry> frmMain::menuTable()
 
 frmMain::frmMain(App &app)
     : WorkingWindow(app, {QSize(8445, 5685), true, true}, kDesign, kMenu)
-    , m_imageLists{ImageList(SymbolType::Indian),  ImageList(SymbolType::Chinese), ImageList(SymbolType::Japanese),
-                   ImageList(SymbolType::Egyptian), ImageList(SymbolType::English), ImageList(SymbolType::Arabian),
-                   ImageList(SymbolType::NativeAmerican)}
 {
     setObjectName(QStringLiteral("frmMain"));
     for (int i = 0; i < kSymbolTypeCount; ++i)
@@ -123,7 +120,7 @@ void frmMain::cmdNext_Click()
     }
 
     hide();
-    m_app.forms().farewell()->hide();
+    frmFarewell::Hide(m_app);
     m_app.forms().display()->show();
 }
 

@@ -32,8 +32,17 @@ public:
     LinkLabel *lblCobrand() const { return m_lblCobrand; }
     LinkLabel *lblFullBrand() const { return m_lblFullBrand; }
 
-    // The picture lists of the catalog, one per tradition.
-    const ImageList &imageList(SymbolType type) const { return m_imageLists[indexOf(type)]; }
+    // The picture lists of the catalog, one per tradition: names and
+    // pictures of the symbols, never drawn on the window itself.
+    const ImageList IMGIndian{SymbolType::Indian};
+    const ImageList IMGChinese{SymbolType::Chinese};
+    const ImageList IMGJapanese{SymbolType::Japanese};
+    const ImageList IMGEgyptian{SymbolType::Egyptian};
+    const ImageList IMGEnglish{SymbolType::English};
+    const ImageList IMGArabian{SymbolType::Arabian};
+    const ImageList IMGNativeAmerican{SymbolType::NativeAmerican};
+
+    const ImageList &imageList(SymbolType type) const { return *m_imageLists[indexOf(type)]; }
 
     // The design of the window, for those who lay it out or check it.
     static std::span<const design::Control> designTable();
@@ -45,5 +54,8 @@ private:
     LinkLabel *m_label61 = nullptr;
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
-    std::array<ImageList, kSymbolTypeCount> m_imageLists;
+    // The seven lists above, in tradition order.
+    const std::array<const ImageList *, kSymbolTypeCount> m_imageLists{
+        &IMGIndian, &IMGChinese, &IMGJapanese, &IMGEgyptian, &IMGEnglish, &IMGArabian, &IMGNativeAmerican,
+    };
 };

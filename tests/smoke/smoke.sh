@@ -4,15 +4,16 @@
 #   install the build into a temporary prefix and start the program from its
 #   desktop entry's Exec line, with a home, configuration and runtime folder of
 #   its own and a fake xdg-open first on PATH that writes down every address;
-#   find the main window by its title, check that it has drawn itself, tick two
-#   traditions and press "Find My Good luck Symbol" with the mouse, check the
-#   result window with its picture, press Back, click the banner link and check
-#   the address the browser got, close the main window, close the farewell
-#   window, and check that the program ended with status 0 and wrote its
-#   settings file.
+#   find the main window by its title, check that it has drawn itself with
+#   every frame exactly its colour, tick two traditions and press "Find My
+#   Good luck Symbol" with the mouse, check the result window with its picture
+#   and its frames, bring the other panel forward, press Back, click the banner
+#   link and check the address the browser got, close the main window, check
+#   that the farewell window is a top-level window of its own, kept above,
+#   with the focus, close it, and check that the program ended with status 0
+#   and wrote its settings file.
 #
-# Every wait has a deadline. Whatever the test started is stopped by its
-# process id when it ends, passed or failed.
+# Every wait has a deadline (see session.sh).
 #
 # usage: smoke.sh [--cmake CMAKE] --build-dir DIR --probe PROBE --site-address URL
 #        smoke.sh --prefix DIR --probe PROBE --site-address URL
@@ -37,139 +38,8 @@ while [ $# -gt 0 ]; do
 done
 [ -n "$BUILD_DIR$PREFIX" ] && [ -n "$PROBE" ] && [ -n "$SITE_ADDRESS" ] || { echo "missing arguments" >&2; exit 2; }
 
-for tool in Xvfb openbox xdotool xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/packages.txt)" >&2; exit 1; }
-done
-
-TITLE='QV Orbalin v1.15'
-# Client areas of the windows in pixels (design twips / 15). The main and
-# the result window carry a menu bar above theirs.
-MAIN_W=563 MAIN_H=379
-DISPLAY_W=592 DISPLAY_H=456
-FAREWELL_W=741
-TIMEOUT=20 # seconds, for any one thing to happen
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/qvo-smoke.XXXXXX")
-XVFB_PID= WM_PID= APP_PID=
-APP_STATUS=
-
-stop() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || return 0
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-}
-
-cleanup() {
-    local status=$?
-    stop "$APP_PID"
-    stop "$WM_PID"
-    stop "$XVFB_PID"
-    if [ $status -ne 0 ]; then
-        for log in app wm xvfb; do
-            if [ -s "$WORK/$log.log" ]; then
-                echo "--- $log.log"
-                tail -n 80 "$WORK/$log.log"
-            fi
-        done
-    fi
-    rm -rf "$WORK"
-    exit $status
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-step() {
-    echo "-- $*"
-}
-
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
-
-# --- the installed program --------------------------------------------------
-if [ -z "$PREFIX" ]; then
-    step "installing the build into a temporary prefix"
-    PREFIX=$WORK/prefix
-    "$CMAKE" --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" || { cat "$WORK/install.log"; fail "install"; }
-fi
-shopt -s nullglob
-entries=("$PREFIX"/share/applications/*.QVOrbalin.desktop)
-shopt -u nullglob
-[ ${#entries[@]} -eq 1 ] || fail "expected one desktop entry, found ${#entries[@]}"
-exec_line=$(sed -n 's/^Exec=//p' "${entries[0]}" | head -n 1)
-[ -n "$exec_line" ] || fail "the desktop entry has no Exec line"
-# Field codes (%U and the like) stand for files and addresses; there are none.
-read -r -a app_command <<<"$(sed -e 's/%[A-Za-z]//g' <<<"$exec_line")"
-
-# --- a private session ------------------------------------------------------
-mkdir -p "$WORK/home" "$WORK/config" "$WORK/runtime" "$WORK/fakebin"
-chmod 0700 "$WORK/runtime"
-URLS=$WORK/urls.txt
-: >"$URLS"
-cat >"$WORK/fakebin/xdg-open" <<EOF
-#!/bin/sh
-# Stands in for the browser: writes down the address and returns.
-printf '%s\n' "\$*" >>'$URLS'
-EOF
-chmod +x "$WORK/fakebin/xdg-open"
-
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/runtime
-export PATH=$WORK/fakebin:$PREFIX/bin:$PATH
-export QT_QPA_PLATFORM=xcb
-unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION BROWSER DEFAULT_BROWSER
-# A plain install keeps the program in bin/; the Debian package in games/.
-resolved=$(command -v "${app_command[0]}" || true)
-[ "$resolved" = "$PREFIX/bin/qv-orbalin" ] || [ "$resolved" = "$PREFIX/games/qv-orbalin" ] ||
-    fail "Exec=$exec_line does not start the installed program"
-[ "$(command -v xdg-open)" = "$WORK/fakebin/xdg-open" ] || fail "the fake xdg-open is not first on PATH"
-
-step "starting Xvfb and openbox"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-wait_for $TIMEOUT grep -q '[0-9]' "$WORK/display" || fail "Xvfb did not start"
-export DISPLAY=":$(tr -dc '0-9' <"$WORK/display")"
-openbox --sm-disable >"$WORK/wm.log" 2>&1 &
-WM_PID=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for $TIMEOUT wm_running || fail "openbox did not start"
-
-# --- windows ----------------------------------------------------------------
-# Prints the id of the program's visible window titled $TITLE whose client
-# width is $1; fails when there is none.
-window_of_width() {
-    local id width
-    for id in $(xdotool search --onlyvisible --pid "$APP_PID" --name "^${TITLE//./\\.}\$" 2>/dev/null); do
-        width=$(xwininfo -id "$id" 2>/dev/null | sed -n 's/^ *Width: *//p')
-        if [ "$width" = "$1" ]; then
-            echo "$id"
-            return 0
-        fi
-    done
-    return 1
-}
-
-# The height of the menu bar above a client area of the given height.
-menu_height() {
-    local height
-    height=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
-    echo $((height - $2))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+need Xvfb openbox xdotool xwininfo xprop
 
 # click WINDOW X Y: a real left click at window coordinates.
 click() {
@@ -184,48 +54,13 @@ close_window() {
     xdotool key --clearmodifiers alt+F4
 }
 
-pixel() { "$PROBE" "$1" pixel "$2" "$3"; }
-colours() { "$PROBE" "$1" colours "$2" "$3" "$4" "$5"; }
-
-# near #rrggbb #rrggbb: whether two colours differ by at most 8 in every
-# channel (the style shades its frames a little).
-near() {
-    local a=${1#\#} b=${2#\#} i d
-    [ ${#a} -eq 6 ] && [ ${#b} -eq 6 ] || return 1
-    for i in 0 2 4; do
-        d=$((16#${a:i:2} - 16#${b:i:2}))
-        [ ${d#-} -le 8 ] || return 1
-    done
-}
-
-# wait_pixel WINDOW X Y COLOUR: waits until the window shows about COLOUR at (X, Y).
-wait_pixel() {
-    local deadline=$((SECONDS + TIMEOUT)) seen
-    while :; do
-        seen=$(pixel "$1" "$2" "$3" 2>/dev/null || true)
-        near "$seen" "$4" && return 0
-        [ $SECONDS -lt $deadline ] || fail "expected $4 at ($2, $3), the window shows '${seen:-nothing}'"
-        sleep 0.1
-    done
-}
-
-app_running() { kill -0 "$APP_PID" 2>/dev/null; }
-
-# wait_window WIDTH WHAT: waits until the program shows its window of that
-# client width; gives up early when the program has died.
-wait_window() {
-    local deadline=$((SECONDS + TIMEOUT))
-    until window_of_width "$1" >/dev/null; do
-        app_running || fail "the program ended before $2 appeared"
-        [ $SECONDS -lt $deadline ] || fail "$2 did not appear"
-        sleep 0.1
-    done
-}
+install_program
+private_session
+export QT_QPA_PLATFORM=xcb
+start_x
 
 # --- the session ------------------------------------------------------------
-step "starting '$exec_line'"
-"${app_command[@]}" >"$WORK/app.log" 2>&1 &
-APP_PID=$!
+start_program
 
 wait_window $MAIN_W "the main window"
 main=$(window_of_width $MAIN_W)
@@ -233,10 +68,10 @@ menu=$(menu_height "$main" $MAIN_H)
 [ "$menu" -gt 0 ] || fail "the main window has no menu bar"
 echo "   main window $main, menu bar $menu px"
 
-step "checking that the main window has drawn itself"
-# The white banner along the top, the purple frame below it, text on both.
-wait_pixel "$main" 300 $((menu + 2)) '#ffffff'
-wait_pixel "$main" 300 $((menu + 284)) '#800080'
+step "checking that the main window has drawn itself, its frames in their own colours"
+# The white banners along the top and the bottom, the purple body and the
+# purple frame of the tick boxes, text on them.
+frame_fills "$main" 0 "$menu" "$MAIN_FRAMES"
 [ "$(colours "$main" 0 "$menu" $MAIN_W 104)" -gt 8 ] || fail "the upper part of the main window holds no text"
 
 step "ticking Indian and Egyptian, pressing Find My Good luck Symbol"
@@ -251,13 +86,25 @@ result=$(window_of_width $DISPLAY_W)
 rmenu=$(menu_height "$result" $DISPLAY_H)
 echo "   result window $result, menu bar $rmenu px"
 
-step "checking the drawn picture"
+step "checking the drawn picture and the result window's frames"
 # The Egyptian panel was ticked last, so it lies on top; its 111 x 111
 # picture sits at (328, 64) in the client area. A picture has many colours,
 # an empty box one.
-wait_pixel "$result" 200 $((rmenu + 390)) '#800080'
 seen=$(colours "$result" 328 $((rmenu + 64)) 111 111)
 [ "$seen" -gt 500 ] || fail "the picture box shows $seen colours, not a picture"
+result_frames() {
+    frame_fills "$result" 0 "$rmenu" "Frame2 #ffffff 4,3 300,3 588,36
+Frame3 #800080 4,44 90,380 180,200
+Frame5 #ffffff 3,403 300,453 589,403
+the-$1-panel #800080 204,70 574,385 300,390 188,200"
+}
+result_frames Egyptian
+before=$(colours "$result" 328 $((rmenu + 64)) 111 111)
+# cmdGoodLuck(0) brings the Indian panel forward.
+click "$result" 92 $((rmenu + 96))
+wait_for $TIMEOUT eval '[ "$(colours "$result" 328 $((rmenu + 64)) 111 111)" != "$before" ]' ||
+    fail "the Indian button did not bring its panel forward"
+result_frames Indian
 
 step "pressing Back"
 click "$result" 458 $((rmenu + 431))
@@ -278,12 +125,25 @@ wait_window $FAREWELL_W "the farewell window"
 farewell=$(window_of_width $FAREWELL_W)
 wait_for $TIMEOUT eval '! window_of_width $MAIN_W' || fail "the main window did not close"
 
+step "checking the farewell window: a top-level window of its own, kept above, with the focus"
+# An ordinary window (a task-bar entry of its own, in the window manager's
+# list), not a dialog that hangs on a hidden window, asking to stay above.
+props=$(xprop -id "$farewell" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR _NET_WM_STATE)
+echo "$props" | sed 's/^/   /'
+grep -qx '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' <<<"$props" ||
+    fail "the farewell window is not a normal window"
+grep -q 'WM_TRANSIENT_FOR:  not found' <<<"$props" || fail "the farewell window is transient for another window"
+grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_ABOVE' <<<"$props" || fail "the farewell window is not kept above"
+! grep -q '_NET_WM_STATE_SKIP_TASKBAR' <<<"$props" || fail "the farewell window stays out of the task bar"
+xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$farewell")" ||
+    fail "the window manager does not list the farewell window"
+wait_for $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$farewell" ]' ||
+    fail "the farewell window did not take the focus"
+frame_fills "$farewell" 0 0 "$FAREWELL_FRAMES"
+
 step "closing the farewell window"
 close_window "$farewell"
-wait_for $TIMEOUT eval '! app_running' || fail "the program did not end"
-if wait "$APP_PID"; then APP_STATUS=0; else APP_STATUS=$?; fi
-APP_PID=
-[ "$APP_STATUS" -eq 0 ] || fail "the program ended with status $APP_STATUS"
+ended_with 0
 
 settings=$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini
 [ -f "$settings" ] || fail "no settings file at $settings"
