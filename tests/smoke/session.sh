@@ -3,10 +3,29 @@
 # folder, and a fake xdg-open that writes down every address), and the
 # helpers that find its windows and read their pixels back.
 #
-# Sourced by the tests, after they have set CMAKE, BUILD_DIR or PREFIX, and
-# PROBE. Every wait has a deadline; whatever a test started is stopped by its
+# Sourced by the tests, which then hand their arguments to parse_arguments.
+# Every wait has a deadline; whatever a test started is stopped by its
 # process id when it ends, passed or failed, and on failure the logs in $WORK
 # are shown.
+
+# parse_arguments [--cmake CMAKE] --build-dir DIR | --prefix DIR --probe PROBE
+#                 [--site-address URL]
+# --prefix drives a program already installed under DIR, for example /usr
+# after installing the Debian package.
+CMAKE=cmake BUILD_DIR= PREFIX= PROBE= SITE_ADDRESS=
+parse_arguments() {
+    while [ $# -gt 0 ]; do
+        case "$1" in
+        --cmake) CMAKE=$2; shift 2 ;;
+        --build-dir) BUILD_DIR=$2; shift 2 ;;
+        --prefix) PREFIX=$2; shift 2 ;;
+        --probe) PROBE=$2; shift 2 ;;
+        --site-address) SITE_ADDRESS=$2; shift 2 ;;
+        *) echo "unknown argument: $1" >&2; exit 2 ;;
+        esac
+    done
+    [ -n "$BUILD_DIR$PREFIX" ] && [ -n "$PROBE" ] || { echo "missing arguments" >&2; exit 2; }
+}
 
 TITLE='QV Orbalin v1.15'
 # Client areas of the windows in pixels (design twips / 15). The main and

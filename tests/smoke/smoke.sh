@@ -21,24 +21,10 @@
 # /usr after installing the Debian package.
 set -euo pipefail
 
-CMAKE=cmake
-BUILD_DIR=
-PREFIX=
-PROBE=
-SITE_ADDRESS=
-while [ $# -gt 0 ]; do
-    case "$1" in
-    --cmake) CMAKE=$2; shift 2 ;;
-    --build-dir) BUILD_DIR=$2; shift 2 ;;
-    --prefix) PREFIX=$2; shift 2 ;;
-    --probe) PROBE=$2; shift 2 ;;
-    --site-address) SITE_ADDRESS=$2; shift 2 ;;
-    *) echo "unknown argument: $1" >&2; exit 2 ;;
-    esac
-done
-[ -n "$BUILD_DIR$PREFIX" ] && [ -n "$PROBE" ] && [ -n "$SITE_ADDRESS" ] || { echo "missing arguments" >&2; exit 2; }
-
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+parse_arguments "$@"
+[ -n "$SITE_ADDRESS" ] || { echo "missing --site-address" >&2; exit 2; }
+
 need Xvfb openbox xdotool xwininfo xprop
 
 # click WINDOW X Y: a real left click at window coordinates.

@@ -21,22 +21,9 @@
 #        wayland.sh --prefix DIR --probe PROBE
 set -euo pipefail
 
-CMAKE=cmake
-BUILD_DIR=
-PREFIX=
-PROBE=
-while [ $# -gt 0 ]; do
-    case "$1" in
-    --cmake) CMAKE=$2; shift 2 ;;
-    --build-dir) BUILD_DIR=$2; shift 2 ;;
-    --prefix) PREFIX=$2; shift 2 ;;
-    --probe) PROBE=$2; shift 2 ;;
-    *) echo "unknown argument: $1" >&2; exit 2 ;;
-    esac
-done
-[ -n "$BUILD_DIR$PREFIX" ] && [ -n "$PROBE" ] || { echo "missing arguments" >&2; exit 2; }
-
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+parse_arguments "$@"
+
 need weston Xwayland weston-screenshooter xdotool xwininfo xprop
 
 install_program
