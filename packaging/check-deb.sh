@@ -51,6 +51,8 @@ for dep in libqt6widgets6 libc6 qt6-qpa-plugins fonts-dejavu-core; do
     grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
+
 dpkg-deb -x "$deb" "$WORK/root"
 file "$WORK/root/usr/games/qv-orbalin" | grep -q ', stripped' || fail "the program is not stripped"
 
