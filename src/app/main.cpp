@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/LostWindowWatcher.h"
 #include "app/Startup.h"
 #include "links/SettingsStore.h"
 #include "platform/QtDesktop.h"
@@ -22,6 +23,8 @@ int main(int argc, char *argv[])
     QtDesktop desktop;
     SettingsStore settings;
     App app(desktop, settings);
+    // Ends the run should another program destroy the last of our windows.
+    LostWindowWatcher watcher(app);
     app.forms().launcher();
     return QApplication::exec();
 }

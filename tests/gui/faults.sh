@@ -1,0 +1,268 @@
+#!/usr/bin/env bash
+# What an unlucky desktop does to a real session of the installed program, on
+# a virtual X display with a window manager (Xvfb and openbox):
+#
+#   - another X client destroys one of its windows outright (xdotool
+#     windowclose): the program never runs on without a window a person can
+#     see or use; with none left it ends, with status 0, and the next start
+#     shows its main window;
+#   - the settings file is a FIFO: the program starts all the same;
+#   - the refer-a-friend form is filled to the limit of every box: the whole
+#     address reaches the browser (a fake xdg-open that writes it down).
+#
+# Each case starts the program afresh, with a home, configuration and runtime
+# folder of its own. Every wait has a deadline; whatever the test started is
+# stopped by its process id when it ends, passed or failed.
+#
+# usage: faults.sh [--cmake CMAKE] --build-dir DIR [--case NAME]
+# --case runs one case alone, by the name of its function below.
+set -euo pipefail
+
+CMAKE=cmake
+BUILD_DIR=
+CASES=(main_window_destroyed result_window_destroyed hidden_main_window_destroyed about_window_destroyed
+    settings_file_is_a_fifo)
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --cmake) CMAKE=$2; shift 2 ;;
+    --build-dir) BUILD_DIR=$2; shift 2 ;;
+    --case) CASES=("$2"); shift 2 ;;
+    *) echo "unknown argument: $1" >&2; exit 2 ;;
+    esac
+done
+[ -n "$BUILD_DIR" ] || { echo "missing --build-dir" >&2; exit 2; }
+for tool in Xvfb openbox xdotool xwininfo xprop xclip; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/packages.txt)" >&2; exit 1; }
+done
+
+TITLE='QV Orbalin v1.15'
+# Client widths of the windows in pixels (design twips / 15).
+MAIN_W=563 DISPLAY_W=592 FAREWELL_W=741 ABOUT_W=401
+TIMEOUT=20 # seconds, for any one thing to happen
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/qvo-faults.XXXXXX")
+XVFB_PID= WM_PID= APP_PID= CLIP_PID=
+
+stop() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+}
+
+finish() {
+    local status=$?
+    stop "$CLIP_PID"
+    stop "$APP_PID"
+    stop "$WM_PID"
+    stop "$XVFB_PID"
+    if [ $status -ne 0 ]; then
+        for log in app wm xvfb; do
+            [ -s "$WORK/$log.log" ] && { echo "--- $log.log"; tail -n 40 "$WORK/$log.log"; }
+        done
+    fi
+    rm -rf "$WORK"
+    exit $status
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# until_true SECONDS COMMAND...: polls until the command succeeds.
+until_true() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+# --- the installed program and the display ----------------------------------
+"$CMAKE" --install "$BUILD_DIR" --prefix "$WORK/prefix" >"$WORK/install.log" || fail "install"
+PROGRAM=$WORK/prefix/bin/qv-orbalin
+[ -x "$PROGRAM" ] || fail "no program at $PROGRAM"
+
+mkdir -p "$WORK/fakebin"
+URLS=$WORK/urls.txt
+cat >"$WORK/fakebin/xdg-open" <<EOF
+#!/bin/sh
+# Stands in for the browser: writes down the one argument it got.
+printf '%s\n' "\$1" >>'$URLS'
+EOF
+chmod +x "$WORK/fakebin/xdg-open"
+export PATH=$WORK/fakebin:$PATH QT_QPA_PLATFORM=xcb
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION BROWSER DEFAULT_BROWSER
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+until_true $TIMEOUT grep -q '[0-9]' "$WORK/display" || fail "Xvfb did not start"
+export DISPLAY=":$(tr -dc '0-9' <"$WORK/display")"
+openbox --sm-disable >"$WORK/wm.log" 2>&1 &
+WM_PID=$!
+until_true $TIMEOUT eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+
+# --- one run of the program -------------------------------------------------
+CASE=0
+# fresh_session: a home, configuration and runtime folder for the next run.
+fresh_session() {
+    CASE=$((CASE + 1))
+    local home=$WORK/session$CASE
+    mkdir -p "$home/home" "$home/config" "$home/runtime"
+    chmod 0700 "$home/runtime"
+    export HOME=$home/home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+    : >"$URLS"
+}
+
+start_program() {
+    "$PROGRAM" >>"$WORK/app.log" 2>&1 &
+    APP_PID=$!
+}
+
+running() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# window WIDTH [--all]: the id of the program's window of that client width,
+# on screen (or, with --all, hidden as well).
+window() {
+    local id width visible=--onlyvisible
+    [ "${2:-}" = --all ] && visible=
+    for id in $(xdotool search $visible --pid "$APP_PID" --name "^${TITLE//./\\.}\$" 2>/dev/null); do
+        width=$(xwininfo -id "$id" 2>/dev/null | sed -n 's/^ *Width: *//p')
+        [ "$width" = "$1" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# await WIDTH WHAT: prints the id of the window once it is on screen.
+await() {
+    local deadline=$((SECONDS + TIMEOUT))
+    until window "$1" >/dev/null; do
+        running || fail "the program ended before $2 appeared"
+        [ $SECONDS -lt $deadline ] || fail "$2 did not appear"
+        sleep 0.1
+    done
+    window "$1"
+}
+
+# ends_with_success WHAT: the program ends within the deadline, status 0.
+ends_with_success() {
+    local status
+    until_true $TIMEOUT eval '! running' || fail "$1: the program runs on"
+    if wait "$APP_PID"; then status=0; else status=$?; fi
+    APP_PID=
+    [ $status -eq 0 ] || fail "$1: the program ended with status $status"
+}
+
+click() {
+    xdotool mousemove --sync --window "$1" "$2" "$3"
+    sleep 0.1
+    xdotool click 1
+}
+
+# keys WINDOW KEY...: keys to the window, once the window manager has made it
+# the active one (keys sent before are now and then lost).
+keys() {
+    local target=$1
+    shift
+    xdotool windowactivate --sync "$target" 2>/dev/null || true
+    until_true $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$target" ]' || fail "window $target never became active"
+    xdotool key --clearmodifiers --delay 50 "$@"
+}
+
+menu_height() {
+    local height
+    height=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
+    echo $((height - $2))
+}
+
+# draw MAIN: ticks Indian, presses Find My Good luck Symbol, prints the id
+# of the result window.
+draw() {
+    local menu
+    menu=$(menu_height "$1" 379)
+    click "$1" 21 $((menu + 136))
+    click "$1" 281 $((menu + 304))
+    await $DISPLAY_W "the result window"
+}
+
+step() { echo "-- $*"; }
+
+# --- another X client destroys our windows ---------------------------------
+main_window_destroyed() {
+    step "the main window destroyed: the run ends, and the next start shows its main window"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    xdotool windowclose "$main"
+    ends_with_success "main window destroyed"
+    start_program
+    main=$(await $MAIN_W "the main window of the next start")
+    xdotool windowclose "$main"
+    ends_with_success "main window of the next start destroyed"
+}
+
+result_window_destroyed() {
+    step "the result window destroyed: the run ends"
+    start_program
+    result=$(draw "$(await $MAIN_W "the main window")")
+    xdotool windowclose "$result"
+    ends_with_success "result window destroyed"
+}
+
+hidden_main_window_destroyed() {
+    step "the hidden main window destroyed during the results: Back shows it again"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    result=$(draw "$main")
+    xdotool windowclose "$main"
+    until_true $TIMEOUT eval '! window $MAIN_W --all' || fail "the hidden main window was not destroyed"
+    rmenu=$(menu_height "$result" 456)
+    click "$result" 458 $((rmenu + 431))
+    main=$(await $MAIN_W "the main window after Back")
+    keys "$main" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    xdotool windowclose "$farewell"
+    ends_with_success "farewell window destroyed"
+}
+
+about_window_destroyed() {
+    step "the about window destroyed: the main window takes the mouse again"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+h a
+    about=$(await $ABOUT_W "the about window")
+    xdotool windowclose "$about"
+    until_true $TIMEOUT eval '! window $ABOUT_W --all' || fail "the about window stayed"
+    result=$(draw "$main")
+    keys "$result" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ends_with_success "closing the farewell window"
+}
+
+# --- the settings file ------------------------------------------------------
+settings_file_is_a_fifo() {
+    step "the settings file is a FIFO: the program starts all the same"
+    mkdir -p "$XDG_CONFIG_HOME/qv-orbalin"
+    mkfifo "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ends_with_success "closing the farewell window"
+    [ -p "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini" ] || fail "the FIFO was replaced"
+}
+
+for case in "${CASES[@]}"; do
+    fresh_session
+    "$case"
+done
+echo "faults: passed"
