@@ -14,18 +14,20 @@
 # folder of its own. Every wait has a deadline; whatever the test started is
 # stopped by its process id when it ends, passed or failed.
 #
-# usage: faults.sh [--cmake CMAKE] --build-dir DIR [--case NAME]
+# usage: faults.sh [--cmake CMAKE] --build-dir DIR [--site-address URL] [--case NAME]
 # --case runs one case alone, by the name of its function below.
 set -euo pipefail
 
 CMAKE=cmake
 BUILD_DIR=
+SITE_ADDRESS=https://www.velmoraware.example
 CASES=(main_window_destroyed result_window_destroyed hidden_main_window_destroyed about_window_destroyed
-    settings_file_is_a_fifo)
+    settings_file_is_a_fifo refer_a_friend_past_every_limit)
 while [ $# -gt 0 ]; do
     case "$1" in
     --cmake) CMAKE=$2; shift 2 ;;
     --build-dir) BUILD_DIR=$2; shift 2 ;;
+    --site-address) SITE_ADDRESS=$2; shift 2 ;;
     --case) CASES=("$2"); shift 2 ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
@@ -259,6 +261,71 @@ settings_file_is_a_fifo() {
     keys "$farewell" alt+F4
     ends_with_success "closing the farewell window"
     [ -p "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini" ] || fail "the FIFO was replaced"
+}
+
+# --- the refer-a-friend form -------------------------------------------------
+# percent_encoded TEXT: every byte but A-Z a-z 0-9 - . _ ~ as %XX.
+percent_encoded() {
+    local text=$1 i c out=
+    local LC_ALL=C
+    for ((i = 0; i < ${#text}; i++)); do
+        c=${text:i:1}
+        case "$c" in
+        [A-Za-z0-9._~-]) out+=$c ;;
+        *) out+=$(printf '%%%02X' "'$c") ;;
+        esac
+    done
+    printf '%s' "$out"
+}
+
+# repeat TEXT COUNT: TEXT, COUNT times over.
+repeat() {
+    local out=
+    for _ in $(seq "$2"); do out+=$1; done
+    printf '%s' "$out"
+}
+
+refer_a_friend_past_every_limit() {
+    step "the refer-a-friend form pasted full: each box takes its limit, and the address reaches the browser"
+    # One text on the clipboard for every box, long enough that without the
+    # limits the address would be far beyond what a launch may carry.
+    printf '%s' ".@.$(repeat '€' 15000)" >"$WORK/clipboard.txt"
+    xclip -quiet -selection clipboard -t UTF8_STRING -i "$WORK/clipboard.txt" >"$WORK/xclip.log" 2>&1 &
+    CLIP_PID=$!
+    until_true $TIMEOUT eval '[ "$(xclip -o -selection clipboard -t UTF8_STRING | head -c 3)" = ".@." ]' ||
+        fail "the clipboard holds nothing"
+
+    start_program
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    # The boxes of the Refer A Friend frame: name, e-mail, friend's e-mail
+    # (an x before the paste keeps the two addresses apart), friend's name,
+    # and by Tab the message box out of sight below them (a line break first).
+    click "$farewell" 126 249
+    keys "$farewell" ctrl+v
+    click "$farewell" 360 249
+    keys "$farewell" ctrl+v
+    click "$farewell" 360 273
+    keys "$farewell" x ctrl+v
+    click "$farewell" 126 273
+    keys "$farewell" ctrl+v Tab ctrl+a Return ctrl+v
+    click "$farewell" 248 297 # Refer A Friend Now
+    until_true $TIMEOUT grep -q . "$URLS" || fail "no address reached xdg-open"
+
+    local e='%E2%82%AC' expected
+    expected="$SITE_ADDRESS/orbalpath/ssd.php?page=kqws-refer-a-friend"
+    expected+="&taf1=.%40.$(repeat $e 97)&taf2=.%40.$(repeat $e 251)&taf3=%0D%0A.%40.$(repeat $e 996)"
+    expected+="&taf4=.%40.$(repeat $e 97)&taf5=x.%40.$(repeat $e 250)"
+    expected+="&taf6=$(percent_encoded "$SITE_ADDRESS/orbalpath/")"
+    local got
+    got=$(cat "$URLS")
+    [ "$got" = "$expected" ] || fail "xdg-open got ${#got} characters, expected these ${#expected}: $expected"
+    echo "   the browser got the whole address, ${#got} characters"
+    keys "$farewell" alt+F4
+    ends_with_success "closing the farewell window"
+    stop "$CLIP_PID"
+    CLIP_PID=
 }
 
 for case in "${CASES[@]}"; do
