@@ -12,7 +12,7 @@
 #
 # Each case starts the program afresh, with a home, configuration and runtime
 # folder of its own. Every wait has a deadline; whatever the test started is
-# stopped by its process id when it ends, passed or failed.
+# stopped by its process id when it ends, passed or failed (xsession.sh).
 #
 # usage: faults.sh [--cmake CMAKE] --build-dir DIR [--site-address URL] [--case NAME]
 # --case runs one case alone, by the name of its function below.
@@ -33,63 +33,23 @@ while [ $# -gt 0 ]; do
     esac
 done
 [ -n "$BUILD_DIR" ] || { echo "missing --build-dir" >&2; exit 2; }
-for tool in Xvfb openbox xdotool xwininfo xprop xclip; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/packages.txt)" >&2; exit 1; }
-done
-
 TITLE='QV Orbalin v1.15'
 # Client widths of the windows in pixels (design twips / 15).
 MAIN_W=563 DISPLAY_W=592 FAREWELL_W=741 ABOUT_W=401
 TIMEOUT=20 # seconds, for any one thing to happen
 
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/qvo-faults.XXXXXX")
-XVFB_PID= WM_PID= APP_PID= CLIP_PID=
-
-stop() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || return 0
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-}
-
-finish() {
-    local status=$?
+source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+for tool in xdotool xwininfo xclip; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/packages.txt)"
+done
+APP_PID= CLIP_PID=
+stop_test_processes() {
     stop "$CLIP_PID"
     stop "$APP_PID"
-    stop "$WM_PID"
-    stop "$XVFB_PID"
-    if [ $status -ne 0 ]; then
-        for log in app wm xvfb; do
-            [ -s "$WORK/$log.log" ] && { echo "--- $log.log"; tail -n 40 "$WORK/$log.log"; }
-        done
-    fi
-    rm -rf "$WORK"
-    exit $status
-}
-trap finish EXIT
-trap 'exit 130' INT TERM
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# until_true SECONDS COMMAND...: polls until the command succeeds.
-until_true() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
 }
 
 # --- the installed program and the display ----------------------------------
-"$CMAKE" --install "$BUILD_DIR" --prefix "$WORK/prefix" >"$WORK/install.log" || fail "install"
+"$CMAKE" --install "$BUILD_DIR" --prefix "$WORK/prefix" >"$WORK/install.txt" || { cat "$WORK/install.txt"; fail "install"; }
 PROGRAM=$WORK/prefix/bin/qv-orbalin
 [ -x "$PROGRAM" ] || fail "no program at $PROGRAM"
 
@@ -104,13 +64,7 @@ chmod +x "$WORK/fakebin/xdg-open"
 export PATH=$WORK/fakebin:$PATH QT_QPA_PLATFORM=xcb
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION BROWSER DEFAULT_BROWSER
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-until_true $TIMEOUT grep -q '[0-9]' "$WORK/display" || fail "Xvfb did not start"
-export DISPLAY=":$(tr -dc '0-9' <"$WORK/display")"
-openbox --sm-disable >"$WORK/wm.log" 2>&1 &
-WM_PID=$!
-until_true $TIMEOUT eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+start_x_session
 
 # --- one run of the program -------------------------------------------------
 CASE=0
