@@ -1,5 +1,8 @@
 #include "Startup.h"
 
+#include "windows/SharedPaletteStyle.h"
+
+#include <QApplication>
 #include <QFont>
 
 void installFontSubstitutes()
@@ -9,4 +12,10 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
 #endif
+}
+
+void installStyle()
+{
+    // The application takes the style over and deletes it at the end.
+    QApplication::setStyle(new SharedPaletteStyle);
 }

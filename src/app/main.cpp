@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
 #endif
     installFontSubstitutes();
+    installStyle();
     // Message boxes carry the program's icon too.
     QApplication::setWindowIcon(applicationIcon());
     // Closing the last window does not end the run; the farewell window does.
