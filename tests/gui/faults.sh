@@ -117,19 +117,34 @@ ends_with_success() {
     [ $status -eq 0 ] || fail "$1: the program ended with status $status"
 }
 
+# settle WINDOW: waits until the window manager has made the window the
+# active one and has stopped moving it; clicks and keys sent before are now
+# and then lost.
+settle() {
+    local target=$1 before= after deadline=$((SECONDS + TIMEOUT))
+    xdotool windowactivate --sync "$target" 2>/dev/null || true
+    until_true $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$target" ]' || fail "window $target never became active"
+    after=$(xdotool getwindowgeometry "$target")
+    until [ "$before" = "$after" ]; do
+        [ $SECONDS -lt $deadline ] || fail "window $target never came to rest"
+        before=$after
+        sleep 0.1
+        after=$(xdotool getwindowgeometry "$target")
+    done
+}
+
 click() {
+    settle "$1"
     xdotool mousemove --sync --window "$1" "$2" "$3"
     sleep 0.1
     xdotool click 1
 }
 
-# keys WINDOW KEY...: keys to the window, once the window manager has made it
-# the active one (keys sent before are now and then lost).
+# keys WINDOW KEY...: keys to the window, once it has settled.
 keys() {
     local target=$1
     shift
-    xdotool windowactivate --sync "$target" 2>/dev/null || true
-    until_true $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$target" ]' || fail "window $target never became active"
+    settle "$target"
     xdotool key --clearmodifiers --delay 50 "$@"
 }
 
