@@ -5,8 +5,10 @@
 #     bare Qt Widgets program built the same way and timed in the same run,
 #     taking turns, on a virtual X display with a window manager;
 #   - one draw of all seven traditions followed by Back (offscreen);
-#   - peak resident memory of a start-up run against the bare program.
-# Medians throughout. Nothing here is a test and nothing is asserted: the
+#   - peak resident memory of a start-up run against the bare program;
+#   - resident memory after 10 and after 1,000 draw/Back cycles, on the
+#     virtual X display, where each result window has native resources.
+# Medians throughout, but for the memory of the one run of cycles. Nothing here is a test and nothing is asserted: the
 # targets are printed beside the numbers.
 #
 # usage: bench/run.sh [ROUNDS [DRAW_ITERATIONS]]    (defaults 40 and 2000)
@@ -48,6 +50,7 @@ for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 
 
 QT_QPA_PLATFORM=xcb "$BIN/spawn_bench" "$ROUNDS" 3 "orbalin=$BIN/bench_orbalin" "bare=$BIN/bench_bare" >"$WORK/start.txt"
 QT_QPA_PLATFORM=offscreen "$BIN/draw_bench" "$DRAWS" >"$WORK/draw.txt"
+QT_QPA_PLATFORM=xcb "$BIN/draw_bench" --memory >"$WORK/memory.txt" 2>"$WORK/memory.log"
 
 field() { sed -n "/$1/s/.*[ ]$2=\\([^ ]*\\).*/\\1/p" "$3"; }
 app_ms=$(field 'name=orbalin' median_ms "$WORK/start.txt")
@@ -56,16 +59,22 @@ app_kib=$(field 'name=orbalin' median_maxrss_kib "$WORK/start.txt")
 bare_kib=$(field 'name=bare' median_maxrss_kib "$WORK/start.txt")
 draw_ms=$(field 'draw_ms' median "$WORK/draw.txt")
 draw_p90=$(field 'draw_ms' p90 "$WORK/draw.txt")
+rss10=$(field 'rss_kib' after10 "$WORK/memory.txt")
+rss1000=$(field 'rss_kib' after1000 "$WORK/memory.txt")
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 echo "QV Orbalin benchmarks: Release, $(nproc) x ${cpu:-unknown CPU}, Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6)"
 echo "start-up: $ROUNDS runs of each program, taking turns, Xvfb + openbox; draw: $DRAWS iterations, offscreen"
+echo "memory: one run of 1,000 draw/Back cycles, Xvfb + openbox"
 echo
-awk -v am="$app_ms" -v bm="$bare_ms" -v ak="$app_kib" -v bk="$bare_kib" -v dm="$draw_ms" -v dp="$draw_p90" 'BEGIN {
+awk -v am="$app_ms" -v bm="$bare_ms" -v ak="$app_kib" -v bk="$bare_kib" -v dm="$draw_ms" -v dp="$draw_p90" \
+    -v r10="$rss10" -v r1000="$rss1000" 'BEGIN {
     fmt = "| %-44s | %12s | %12s | %-17s | %-9s |\n"
     printf fmt, "measure (median)", "QV Orbalin", "bare Qt", "result", "target"
     printf fmt, "--------------------------------------------", "------------", "------------", "-----------------", "---------"
     printf fmt, "start, main window shown, exit", sprintf("%.1f ms", am), sprintf("%.1f ms", bm), sprintf("ratio %.2f", am / bm), "<= 1.3"
     printf fmt, "draw of all seven traditions, then Back", sprintf("%.2f ms", dm), "-", sprintf("p90 %.2f ms", dp), "< 5 ms"
     printf fmt, "peak resident memory of a start-up run", sprintf("%.1f MiB", ak / 1024), sprintf("%.1f MiB", bk / 1024), sprintf("+%.1f MiB", (ak - bk) / 1024), "< 10 MiB"
+    printf fmt, "resident memory after 10 draw/Back cycles", sprintf("%.1f MiB", r10 / 1024), "-", "", ""
+    printf fmt, "resident memory after 1,000 draw/Back cycles", sprintf("%.1f MiB", r1000 / 1024), "-", sprintf("%+.1f MiB", (r1000 - r10) / 1024), "< 2 MiB"
 }'

@@ -43,6 +43,7 @@ inline void clickAt(QWidget *control)
         QApplication app(argc, argv);                                                                                  \
         QApplication::setQuitOnLastWindowClosed(false);                                                                \
         installFontSubstitutes();                                                                                      \
+        installStyle();                                                                                                \
         TestClass test;                                                                                                \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }

@@ -2,6 +2,7 @@
 #include "links/SiteAddress.h"
 #include "windows/frmFarewell.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,9 @@ private Q_SLOTS:
     void textsFit_data();
     void textsFit();
     void supportingTextsFit();
+    void boxLimit_data();
+    void boxLimit();
+    void longestForm();
 
 private:
     frmFarewell *farewell() { return m_run->app.forms().farewell(); }
@@ -583,6 +587,129 @@ void TestFarewell::supportingTextsFit()
         label->setText(text);
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(text));
     }
+}
+
+namespace {
+
+// The text a box holds as the box counts it, line breaks as typed.
+QString plainText(QWidget *box)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        return line->text();
+    return static_cast<QPlainTextEdit *>(box)->toPlainText();
+}
+
+int caretOf(QWidget *box)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        return line->cursorPosition();
+    return static_cast<QPlainTextEdit *>(box)->textCursor().position();
+}
+
+// Into the box with the keyboard's focus, emptied with real keys.
+void focusAndEmpty(QWidget *box)
+{
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keySequence(box, QKeySequence::SelectAll);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(plainText(box), QString());
+}
+
+void paste(QWidget *box, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keySequence(box, QKeySequence::Paste);
+}
+
+const QString kEuro = QStringLiteral("\u20AC");         // three bytes of UTF-8, one unit
+const QString kFace = QString::fromUtf8("\xF0\x9F\x98\x80"); // four bytes, two units
+
+} // namespace
+
+void TestFarewell::boxLimit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("way");
+    const std::pair<const char *, int> limits[] = {
+        {"txtName", modTellAFriend::kNameMaxLength},
+        {"txtEmail", modTellAFriend::kEmailMaxLength},
+        {"txtMessage", modTellAFriend::kMessageMaxLength},
+        {"txtFriendName", modTellAFriend::kNameMaxLength},
+        {"txtFriendEmail", modTellAFriend::kEmailMaxLength},
+    };
+    for (const auto &[name, limit] : limits) {
+        for (const char *way : {"typed", "pasted", "pasted between", "pasted in halves"})
+            QTest::addRow("%s, %s", name, way) << QString::fromLatin1(name) << limit << QString::fromLatin1(way);
+    }
+}
+
+void TestFarewell::boxLimit()
+{
+    QFETCH(QString, name);
+    QFETCH(int, limit);
+    QFETCH(QString, way);
+    QVERIFY(limit >= 100 && limit <= 1000);
+    shownFarewell();
+    QWidget *target = box(name);
+    focusAndEmpty(target);
+
+    if (way == QLatin1String("typed")) {
+        // Typing on past the limit adds nothing.
+        QTest::keyClicks(target, QString(limit + 5, QLatin1Char('x')));
+        QCOMPARE(plainText(target), QString(limit, QLatin1Char('x')));
+    } else if (way == QLatin1String("pasted")) {
+        paste(target, kEuro.repeated(limit + 50));
+        QCOMPARE(plainText(target), kEuro.repeated(limit));
+        QCOMPARE(caretOf(target), limit);
+    } else if (way == QLatin1String("pasted between")) {
+        // Of a paste into the middle only the head that fits goes in; the
+        // text on both sides stays, and the caret follows what went in.
+        QTest::keyClicks(target, QStringLiteral("[]"));
+        QTest::keyClick(target, Qt::Key_Left);
+        paste(target, QString(limit, QLatin1Char('y')));
+        QCOMPARE(plainText(target), QLatin1Char('[') + QString(limit - 2, QLatin1Char('y')) + QLatin1Char(']'));
+        QCOMPARE(caretOf(target), limit - 1);
+        // One undo takes the whole paste back.
+        QTest::keySequence(target, QKeySequence::Undo);
+        QCOMPARE(plainText(target), QStringLiteral("[]"));
+    } else {
+        // A character of two units is never cut in half.
+        QTest::keyClicks(target, QStringLiteral("z"));
+        paste(target, kFace.repeated(limit));
+        const QString text = plainText(target);
+        QCOMPARE(text, QLatin1Char('z') + kFace.repeated((limit - 1) / 2));
+    }
+}
+
+void TestFarewell::longestForm()
+{
+    if (SiteAddress() != QLatin1String("https://www.velmoraware.example"))
+        QSKIP("the expected address is written for the default site");
+    // Every box filled to its limit, by paste, with characters of three UTF-8
+    // bytes: each becomes nine characters of address, the most one unit can.
+    frmFarewell *window = shownFarewell();
+    const QString euros = kEuro.repeated(2000);
+    const QString email = QStringLiteral("@.") + euros;
+    const QString message = kEuro.repeated(499) + QLatin1Char('\n') + euros;
+    const QString texts[] = {euros, email, message, euros, QLatin1Char('.') + email};
+    for (int i = 0; i < 5; ++i) {
+        QWidget *target = box(QLatin1String(kBoxes[i]));
+        focusAndEmpty(target);
+        paste(target, texts[i]);
+    }
+    clickAt(window->cmdSubmit());
+
+    const QString e = QStringLiteral("%E2%82%AC");
+    const QString expected = QStringLiteral("https://www.velmoraware.example/orbalpath/ssd.php?page=kqws-refer-a-friend")
+        + QStringLiteral("&taf1=") + e.repeated(100) + QStringLiteral("&taf2=%40.") + e.repeated(252)
+        + QStringLiteral("&taf3=") + e.repeated(499) + QStringLiteral("%0D%0A") + e.repeated(500)
+        + QStringLiteral("&taf4=") + e.repeated(100) + QStringLiteral("&taf5=.%40.") + e.repeated(251)
+        + QStringLiteral("&taf6=https%3A%2F%2Fwww.velmoraware.example%2Forbalpath%2F");
+    QCOMPARE(m_run->desktop.messages.size(), 0);
+    QCOMPARE(m_run->desktop.urls, QStringList(expected));
+    // Far below the 128 KiB a single argument of the browser launch may have.
+    QVERIFY(expected.size() < 16 * 1024);
 }
 
 QVO_TEST_MAIN(TestFarewell)

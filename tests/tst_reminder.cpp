@@ -2,7 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <atomic>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -14,6 +25,94 @@ QString stored(TestRun &run)
 {
     return run.settings.value(QStringLiteral("Settings"), QStringLiteral("Duration"));
 }
+
+enum Place {
+    LinkToFile,
+    LinkToLinkToFile,
+    Fifo,
+    LinkToFifo,
+    Socket,
+    Directory,
+    LinkToDirectory,
+    LinkToDevice,
+    DanglingLink,
+};
+
+// The kind of thing at a path, links not followed: "file", "link", "fifo"...
+QString kindOf(const QString &path)
+{
+    struct stat status{};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("nothing");
+    switch (status.st_mode & S_IFMT) {
+    case S_IFREG:
+        return QStringLiteral("file");
+    case S_IFLNK:
+        return QStringLiteral("link");
+    case S_IFIFO:
+        return QStringLiteral("fifo");
+    case S_IFSOCK:
+        return QStringLiteral("socket");
+    case S_IFDIR:
+        return QStringLiteral("directory");
+    case S_IFCHR:
+        return QStringLiteral("device");
+    default:
+        return QStringLiteral("other");
+    }
+}
+
+QStringList kindsIn(const QString &folder)
+{
+    QStringList kinds;
+    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                                     QDir::Name);
+    for (const QString &name : names)
+        kinds.append(name + QLatin1Char('=') + kindOf(folder + QLatin1Char('/') + name));
+    return kinds;
+}
+
+// Watches a FIFO from another thread and tells whether anyone opened it for
+// reading. A reader that would block for ever is let go, so that a store
+// that hangs on the FIFO fails the test instead of stopping it.
+class FifoWatch
+{
+public:
+    explicit FifoWatch(const QString &fifo)
+        : m_fifo(QFile::encodeName(fifo))
+        , m_thread([this] { watch(); })
+    {
+    }
+    ~FifoWatch() { stop(); }
+
+    bool stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_opened;
+    }
+
+private:
+    void watch()
+    {
+        while (!m_stop) {
+            // Opening the writing end without blocking succeeds only while a
+            // reader has the FIFO open.
+            const int fd = ::open(m_fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                m_opened = true;
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    QByteArray m_fifo;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_opened{false};
+    std::thread m_thread;
+};
 
 } // namespace
 
@@ -28,6 +127,8 @@ private Q_SLOTS:
     void fourteenDaysThenFifteen();
     void unwritableStore();
     void storeLocation();
+    void storeAtPath_data();
+    void storeAtPath();
 };
 
 void TestReminder::reminder_data()
@@ -150,6 +251,126 @@ void TestReminder::storeLocation()
     QFile file(store.fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().trimmed(), QByteArray("[Settings]\nDuration=2026-12-10"));
+}
+
+void TestReminder::storeAtPath_data()
+{
+    // A regular file, also one reached through links, is read and written
+    // through, and the links stay. Anything else at the path is a store that
+    // can be neither read nor written: it is not opened, nothing on disk
+    // changes, and the run keeps its value in memory.
+    QTest::addColumn<int>("place");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("link to a file") << int(LinkToFile) << true;
+    QTest::newRow("link to a link to a file") << int(LinkToLinkToFile) << true;
+    QTest::newRow("fifo") << int(Fifo) << false;
+    QTest::newRow("link to a fifo") << int(LinkToFifo) << false;
+    QTest::newRow("socket") << int(Socket) << false;
+    QTest::newRow("directory") << int(Directory) << false;
+    QTest::newRow("link to a directory") << int(LinkToDirectory) << false;
+    QTest::newRow("link to a device") << int(LinkToDevice) << false;
+    // A link to a file that is not there may lead anywhere; it is left alone.
+    QTest::newRow("dangling link") << int(DanglingLink) << false;
+}
+
+void TestReminder::storeAtPath()
+{
+    QFETCH(int, place);
+    QFETCH(bool, usable);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    const QString target = dir.filePath(QStringLiteral("kept/target"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("kept")));
+    const QByteArray targetName = QFile::encodeName(target);
+    const auto linkTo = [&](const char *to) { return ::symlink(to, QFile::encodeName(path).constData()) == 0; };
+
+    QString fifo;
+    switch (place) {
+    case LinkToFile:
+    case LinkToLinkToFile: {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nDuration=2026-12-01\n");
+        file.close();
+        if (place == LinkToFile) {
+            QVERIFY(linkTo("kept/target"));
+        } else {
+            QVERIFY(QFile::link(QStringLiteral("target"), dir.filePath(QStringLiteral("kept/middle"))));
+            QVERIFY(linkTo("kept/middle"));
+        }
+        break;
+    }
+    case Fifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        fifo = path;
+        break;
+    case LinkToFifo:
+        QCOMPARE(::mkfifo(targetName.constData(), 0600), 0);
+        QVERIFY(linkTo("kept/target"));
+        fifo = target;
+        break;
+    case Socket: {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        QVERIFY(fd >= 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(size_t(name.size()) < sizeof(address.sun_path));
+        std::memcpy(address.sun_path, name.constData(), name.size());
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        ::close(fd);
+        break;
+    }
+    case Directory:
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("settings.ini")));
+        break;
+    case LinkToDirectory:
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("kept/target")));
+        QVERIFY(linkTo("kept/target"));
+        break;
+    case LinkToDevice:
+        // A null device of our own, so that a store that wrote through would
+        // replace nothing of the system's.
+        if (::mknod(targetName.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+            QVERIFY(linkTo("kept/target"));
+        } else if (::geteuid() != 0) {
+            QVERIFY(linkTo("/dev/null")); // where only root could replace it
+        } else {
+            QSKIP("no device node can be made here, and the system's /dev/null is not put at risk");
+        }
+        break;
+    case DanglingLink:
+        QVERIFY(linkTo("kept/target"));
+        break;
+    }
+    const QStringList before = kindsIn(dir.path()) + kindsIn(dir.filePath(QStringLiteral("kept")));
+    const QString linkBefore = QFileInfo(path).symLinkTarget();
+    std::unique_ptr<FifoWatch> watch;
+    if (!fifo.isEmpty())
+        watch = std::make_unique<FifoWatch>(fifo);
+
+    {
+        FakeDesktop desktop;
+        SettingsStore settings(path);
+        App app(desktop, settings);
+        app.help().CheckUpdateReminder();
+        app.help().CheckUpdateReminder();
+        QVERIFY(desktop.messages.isEmpty());
+        // The run keeps what it wrote, on disk or in memory.
+        QCOMPARE(settings.value(QStringLiteral("Settings"), QStringLiteral("Duration")),
+                 usable ? QStringLiteral("2026-12-01") : QStringLiteral("2026-12-10"));
+        settings.setValue(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-11"));
+        QCOMPARE(settings.value(QStringLiteral("Settings"), QStringLiteral("Duration")), QStringLiteral("2026-12-11"));
+    }
+
+    if (watch)
+        QVERIFY2(!watch->stop(), "the store opened the FIFO");
+    QCOMPARE(kindsIn(dir.path()) + kindsIn(dir.filePath(QStringLiteral("kept"))), before);
+    QCOMPARE(QFileInfo(path).symLinkTarget(), linkBefore);
+    if (usable) {
+        QCOMPARE(QSettings(target, QSettings::IniFormat).value(QStringLiteral("Settings/Duration")).toString(),
+                 QStringLiteral("2026-12-11"));
+    }
 }
 
 QVO_TEST_MAIN(TestReminder)

@@ -1,5 +1,8 @@
 #include "Startup.h"
 
+#include "windows/SharedPaletteStyle.h"
+
+#include <QApplication>
 #include <QFont>
 
 #include <cstring>
@@ -34,4 +37,10 @@ QByteArray preferredPlatform(int argc, const char *const *argv)
     Q_UNUSED(argv);
 #endif
     return {};
+}
+
+void installStyle()
+{
+    // The application takes the style over and deletes it at the end.
+    QApplication::setStyle(new SharedPaletteStyle);
 }

@@ -13,3 +13,7 @@ void installFontSubstitutes();
 // XWayland) the program runs on X11, with native Wayland as the fallback.
 // A platform the user chose (-platform, QT_QPA_PLATFORM) is always kept.
 QByteArray preferredPlatform(int argc, const char *const *argv);
+
+// The style every window is drawn with: the platform's own, with the push
+// buttons of all windows sharing their cached faces.
+void installStyle();

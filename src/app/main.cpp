@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/LostWindowWatcher.h"
 #include "app/Startup.h"
 #include "links/SettingsStore.h"
 #include "platform/QtDesktop.h"
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
 #endif
     installFontSubstitutes();
+    installStyle();
     // Message boxes carry the program's icon too.
     QApplication::setWindowIcon(applicationIcon());
     // Closing the last window does not end the run; the farewell window does.
@@ -34,6 +36,8 @@ int main(int argc, char *argv[])
     QtDesktop desktop;
     SettingsStore settings;
     App app(desktop, settings);
+    // Ends the run should another program destroy the last of our windows.
+    LostWindowWatcher watcher(app);
     app.forms().launcher();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -9,6 +10,11 @@ class QSettings;
 // under the user's configuration directory, named after the executable.
 // Reading a value that was never written gives the empty text; a store that
 // cannot be written is not an error anyone hears about.
+//
+// The store reads and writes only a regular file. A link to one is written
+// through and stays a link. Anything else at the path (a FIFO, a socket, a
+// device, a directory, a link to one of them or to nothing) is never opened:
+// the run then keeps its values in memory only.
 class SettingsStore
 {
 public:
@@ -23,8 +29,12 @@ public:
     QString value(const QString &section, const QString &key) const;
     void setValue(const QString &section, const QString &key, const QString &value);
 
-    QString fileName() const;
+    // The path the store goes by, links not followed.
+    QString fileName() const { return m_path; }
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    QString m_path;
+    QString m_file; // the regular file behind the path
+    std::unique_ptr<QSettings> m_settings; // none while the path holds no regular file
+    QHash<QString, QString> m_unsaved;     // what this run wrote while it had no file
 };

@@ -38,6 +38,18 @@ public:
     static inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
     static inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
 
+    // The most text each box takes, in UTF-16 code units as Qt counts it: a
+    // name fits in 100, an e-mail address in 254 (the longest the mail
+    // standards allow), a note to a friend in 1,000. Percent-encoded as UTF-8,
+    // one unit becomes at most nine characters of address (a character of
+    // three bytes; one of four bytes takes two units and twelve characters),
+    // so the longest address is about 15.5 KB: small enough for the browser
+    // launch, which takes one argument of up to 128 KiB, and for what the
+    // browser hands on to the site.
+    static constexpr int kNameMaxLength = 100;
+    static constexpr int kEmailMaxLength = 254;
+    static constexpr int kMessageMaxLength = 1000;
+
 private:
     void complain(const QString &text);
 

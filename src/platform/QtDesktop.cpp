@@ -67,29 +67,34 @@ double QtDesktop::nextRandom()
 
 QString QtDesktop::lockFilePath()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Qt hands back no folder when neither the user's runtime folder nor the
+    // one it would make in its place can be used; the guard then cannot check.
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
-        dir = QDir::tempPath();
+        return QString();
     return dir + QLatin1Char('/') + executableName() + QStringLiteral(".lock");
 }
 
 bool QtDesktop::anotherCopyRunning()
 {
-    if (m_lock && m_lock->isLocked())
+    switch (m_guard.claim(lockFilePath())) {
+    case SingleCopyGuard::Outcome::Held:
         return false;
-    m_lock = std::make_unique<QLockFile>(lockFilePath());
-    // A lock left behind by a copy that was killed names a process that no
-    // longer exists; QLockFile takes such a lock over at once.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
-        return false;
-    return m_lock->error() == QLockFile::LockFailedError;
+    case SingleCopyGuard::Outcome::Refused:
+        return true;
+    case SingleCopyGuard::Outcome::Unchecked:
+        break;
+    }
+    // No copy is known to run, so this one starts; the user may want to know
+    // why a second copy could start beside it.
+    std::fprintf(stderr, "%s: could not check whether another copy is running (%s); starting all the same\n",
+                 qPrintable(executableName()), qPrintable(m_guard.problem()));
+    return false;
 }
 
 void QtDesktop::endProcess(int status)
 {
-    if (m_lock)
-        m_lock->unlock();
+    // The kernel lets go of the single-copy lock as the process ends.
     std::fflush(nullptr);
     ::_exit(status);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "Desktop.h"
+#include "SingleCopyGuard.h"
 
-#include <QLockFile>
-#include <memory>
 #include <random>
 
 class QtDesktop final : public Desktop
@@ -20,11 +19,11 @@ public:
     bool anotherCopyRunning() override;
     void endProcess(int status) override;
 
-    // Where the single-copy lock lives: the user's runtime directory, named
-    // after the executable.
+    // Where the single-copy lock lives: the user's runtime folder, named after
+    // the executable. Empty when there is no runtime folder to be had.
     static QString lockFilePath();
 
 private:
     std::mt19937_64 m_engine;
-    std::unique_ptr<QLockFile> m_lock;
+    SingleCopyGuard m_guard;
 };

@@ -16,7 +16,12 @@
 
 QIcon applicationIcon()
 {
-    return QIcon(QStringLiteral(":/icon/qv-orbalin-32.png"));
+    // One icon for the whole run. An icon made afresh from the file is a new
+    // icon to Qt's pixmap cache, which keeps its pictures under a key of their
+    // own; with a new result window on every draw that cache grew by one icon
+    // per draw until it was full.
+    static const QIcon icon(QStringLiteral(":/icon/qv-orbalin-32.png"));
+    return icon;
 }
 
 FormWindow::FormWindow(App &app, const Options &options, std::span<const design::Control> table)

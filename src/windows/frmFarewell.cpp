@@ -1,6 +1,7 @@
 #include "frmFarewell.h"
 
 #include "LinkLabel.h"
+#include "TextLimit.h"
 #include "app/App.h"
 #include "frmLauncher.h"
 #include "links/SiteAddress.h"
@@ -114,6 +115,14 @@ frmFarewell::frmFarewell(App &app)
     m_txtMessage = controls().get<QPlainTextEdit>(QStringLiteral("txtMessage"));
     m_txtFriendName = controls().get<QLineEdit>(QStringLiteral("txtFriendName"));
     m_txtFriendEmail = controls().get<QLineEdit>(QStringLiteral("txtFriendEmail"));
+
+    // Every box has its limit, so that the address the form makes stays far
+    // below what the browser launch takes.
+    limitLength(m_txtName, modTellAFriend::kNameMaxLength);
+    limitLength(m_txtEmail, modTellAFriend::kEmailMaxLength);
+    limitLength(m_txtMessage, modTellAFriend::kMessageMaxLength);
+    limitLength(m_txtFriendName, modTellAFriend::kNameMaxLength);
+    limitLength(m_txtFriendEmail, modTellAFriend::kEmailMaxLength);
 
     m_check1->setText(QStringLiteral("Visit %1 Now!").arg(siteHost()));
 
