@@ -31,8 +31,7 @@ void waitAtGate(const char *fifo)
     std::printf("ready\n");
     std::fflush(stdout);
     pollfd gate{fd, POLLIN, 0};
-    while (::poll(&gate, 1, -1) < 0 && errno == EINTR) {
-    }
+    while (::poll(&gate, 1, -1) < 0 && errno == EINTR) { }
     ::close(fd);
 }
 

@@ -621,7 +621,7 @@ void paste(QWidget *box, const QString &text)
     QTest::keySequence(box, QKeySequence::Paste);
 }
 
-const QString kEuro = QStringLiteral("\u20AC");         // three bytes of UTF-8, one unit
+const QString kEuro = QStringLiteral("\u20AC"); // three bytes of UTF-8, one unit
 const QString kFace = QString::fromUtf8("\xF0\x9F\x98\x80"); // four bytes, two units
 
 } // namespace
@@ -632,10 +632,8 @@ void TestFarewell::boxLimit_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("way");
     const std::pair<const char *, int> limits[] = {
-        {"txtName", modTellAFriend::kNameMaxLength},
-        {"txtEmail", modTellAFriend::kEmailMaxLength},
-        {"txtMessage", modTellAFriend::kMessageMaxLength},
-        {"txtFriendName", modTellAFriend::kNameMaxLength},
+        {"txtName", modTellAFriend::kNameMaxLength},         {"txtEmail", modTellAFriend::kEmailMaxLength},
+        {"txtMessage", modTellAFriend::kMessageMaxLength},   {"txtFriendName", modTellAFriend::kNameMaxLength},
         {"txtFriendEmail", modTellAFriend::kEmailMaxLength},
     };
     for (const auto &[name, limit] : limits) {
@@ -701,7 +699,8 @@ void TestFarewell::longestForm()
     clickAt(window->cmdSubmit());
 
     const QString e = QStringLiteral("%E2%82%AC");
-    const QString expected = QStringLiteral("https://www.velmoraware.example/orbalpath/ssd.php?page=kqws-refer-a-friend")
+    const QString expected
+        = QStringLiteral("https://www.velmoraware.example/orbalpath/ssd.php?page=kqws-refer-a-friend")
         + QStringLiteral("&taf1=") + e.repeated(100) + QStringLiteral("&taf2=%40.") + e.repeated(252)
         + QStringLiteral("&taf3=") + e.repeated(499) + QStringLiteral("%0D%0A") + e.repeated(500)
         + QStringLiteral("&taf4=") + e.repeated(100) + QStringLiteral("&taf5=.%40.") + e.repeated(251)

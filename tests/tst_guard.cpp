@@ -23,10 +23,7 @@ namespace {
 // as this unprivileged user instead, as a user's desktop session would.
 constexpr uid_t kUnprivileged = 65534;
 
-bool runningAsRoot()
-{
-    return ::geteuid() == 0;
-}
+bool runningAsRoot() { return ::geteuid() == 0; }
 
 enum Lock {
     NoLock,
@@ -40,10 +37,7 @@ enum Lock {
     RuntimeNotWritable,
 };
 
-bool needsUnprivilegedCopies(int lock)
-{
-    return lock == ReadOnlyFile || lock == RuntimeNotWritable;
-}
+bool needsUnprivilegedCopies(int lock) { return lock == ReadOnlyFile || lock == RuntimeNotWritable; }
 
 // What one copy said: its verdict ("started", "refused" or "ready") and the
 // lines it wrote before it, its own and Qt's diagnostics.
@@ -64,8 +58,7 @@ public:
         : m_probe(probe)
         , m_environment(environment)
         , m_unprivileged(unprivileged)
-    {
-    }
+    { }
     ~Copies()
     {
         for (auto &process : m_processes) {
@@ -128,8 +121,9 @@ public:
         : m_unprivileged(needsUnprivilegedCopies(lock) && runningAsRoot())
         , m_probe(probe)
     {
-        QFile::setPermissions(m_base.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                                 | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(m_base.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                  | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
         QDir(m_base.path()).mkpath(QStringLiteral("runtime"));
         QDir(m_base.path()).mkpath(QStringLiteral("tmp"));
         QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -189,8 +183,7 @@ private:
             QVERIFY(QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::ExeOwner));
             if (!m_unprivileged) {
                 QVERIFY(QFile::setPermissions(m_base.filePath(QStringLiteral("tmp")),
-                                              QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                                  | QFile::ExeOther));
+                                              QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
             }
             break;
         }
@@ -232,12 +225,13 @@ void TestGuard::initTestCase()
     m_probe = QStringLiteral(QVO_GUARD_PROBE);
     if (runningAsRoot()) {
         // The build folder may be closed to other users.
-        QFile::setPermissions(m_probeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                     | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(m_probeDir.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                  | QFile::ExeOther);
         const QString copy = m_probeDir.filePath(QStringLiteral("guardprobe"));
         QVERIFY(QFile::copy(m_probe, copy));
-        QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                                | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(
+            copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
         m_probe = copy;
     }
 }

@@ -10,10 +10,7 @@
 namespace {
 
 // Bytes the program has taken from the heap and not given back.
-qint64 heapInUse()
-{
-    return qint64(mallinfo2().uordblks);
-}
+qint64 heapInUse() { return qint64(mallinfo2().uordblks); }
 
 qint64 residentBytes()
 {
@@ -77,8 +74,8 @@ void TestMemory::drawAndBackLeaveNothingBehind()
     QVERIFY(cycles(1000));
     const qint64 heapGrowth = heapInUse() - heap;
     const qint64 residentGrowth = residentBytes() - resident;
-    qInfo("after 10 and 1,010 draw/Back cycles: heap in use %+lld KiB, resident %+lld KiB",
-          heapGrowth / 1024, residentGrowth / 1024);
+    qInfo("after 10 and 1,010 draw/Back cycles: heap in use %+lld KiB, resident %+lld KiB", heapGrowth / 1024,
+          residentGrowth / 1024);
     QVERIFY2(heapGrowth < 1024 * 1024, "the heap grew by a MiB or more");
     QVERIFY2(residentGrowth < 2 * 1024 * 1024, "resident memory grew by two MiB or more");
 }

@@ -47,10 +47,7 @@ LostWindowWatcher::LostWindowWatcher(App &app)
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-LostWindowWatcher::~LostWindowWatcher()
-{
-    QCoreApplication::instance()->removeNativeEventFilter(this);
-}
+LostWindowWatcher::~LostWindowWatcher() { QCoreApplication::instance()->removeNativeEventFilter(this); }
 
 bool LostWindowWatcher::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {

@@ -39,6 +39,6 @@ private:
 
     App &m_app;
     QList<QPointer<QWidget>> m_lostInView; // lost while on screen: no longer seen
-    QList<quint32> m_lostIds;              // X errors about these windows are expected
+    QList<quint32> m_lostIds; // X errors about these windows are expected
     bool m_checkQueued = false;
 };

@@ -30,7 +30,8 @@ QString userStoreFile()
 std::optional<QString> storeFile(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat status{};
+    struct stat status {
+    };
     if (::lstat(name.constData(), &status) != 0) {
         // Not there yet: QSettings makes it, as a regular file.
         return errno == ENOENT ? std::optional<QString>(path) : std::nullopt;
@@ -51,8 +52,7 @@ std::optional<QString> storeFile(const QString &path)
 
 SettingsStore::SettingsStore()
     : SettingsStore(userStoreFile())
-{
-}
+{ }
 
 SettingsStore::SettingsStore(const QString &iniFile)
     : m_path(iniFile)

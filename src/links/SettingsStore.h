@@ -36,5 +36,5 @@ private:
     QString m_path;
     QString m_file; // the regular file behind the path
     std::unique_ptr<QSettings> m_settings; // none while the path holds no regular file
-    QHash<QString, QString> m_unsaved;     // what this run wrote while it had no file
+    QHash<QString, QString> m_unsaved; // what this run wrote while it had no file
 };

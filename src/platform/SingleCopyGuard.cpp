@@ -11,10 +11,7 @@
 
 namespace {
 
-QString reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 } // namespace
 
@@ -54,7 +51,8 @@ SingleCopyGuard::Outcome SingleCopyGuard::claim(const QString &path)
     if (fd < 0)
         return unchecked(path + QStringLiteral(": ") + reason(openError));
 
-    struct stat status{};
+    struct stat status {
+    };
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         return unchecked(path + QStringLiteral(": not a regular file"));

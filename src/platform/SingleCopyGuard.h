@@ -11,8 +11,8 @@ class SingleCopyGuard
 {
 public:
     enum class Outcome {
-        Held,      // this process now holds the lock
-        Refused,   // a living process holds it
+        Held, // this process now holds the lock
+        Refused, // a living process holds it
         Unchecked, // the place cannot be used; whether another copy runs is unknown
     };
 
