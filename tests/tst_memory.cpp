@@ -29,7 +29,7 @@ qint64 residentBytes()
 // Draw after draw the program's memory stays where it was. Each draw makes a
 // new result window and Back destroys it; on a real X display every window
 // also brings native resources and asks Qt for its icon's pictures, which
-// under offscreen never happens. Run by tests/gui/under-x.sh.
+// under offscreen never happens. Run by tests/smoke/under-x.sh.
 class TestMemory : public QObject
 {
     Q_OBJECT

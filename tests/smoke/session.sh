@@ -24,7 +24,7 @@ parse_arguments() {
         *) echo "unknown argument: $1" >&2; exit 2 ;;
         esac
     done
-    [ -n "$BUILD_DIR$PREFIX" ] && [ -n "$PROBE" ] || { echo "missing arguments" >&2; exit 2; }
+    [ -n "$BUILD_DIR$PREFIX" ] || { echo "missing --build-dir or --prefix" >&2; exit 2; }
 }
 
 TITLE='QV Orbalin v1.15'
@@ -149,27 +149,30 @@ FAKE
 # start_program: the desktop entry's command, in the background.
 start_program() {
     step "starting '${app_command[*]}'"
-    "${app_command[@]}" >"$WORK/app.log" 2>&1 &
+    "${app_command[@]}" >>"$WORK/app.log" 2>&1 &
     APP_PID=$!
 }
 
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 
-# ended_with STATUS: waits for the program to end and checks its status.
+# ended_with STATUS [AFTER]: waits for the program to end and checks its
+# status; AFTER says what should have ended it.
 ended_with() {
-    local status
-    wait_for $TIMEOUT eval '! app_running' || fail "the program did not end"
+    local status after=${2:+ after $2}
+    wait_for $TIMEOUT eval '! app_running' || fail "the program did not end$after"
     if wait "$APP_PID"; then status=0; else status=$?; fi
     APP_PID=
-    [ "$status" -eq "$1" ] || fail "the program ended with status $status"
+    [ "$status" -eq "$1" ] || fail "the program ended with status $status$after"
 }
 
 # --- windows ----------------------------------------------------------------
-# Prints the id of the program's visible window titled $TITLE whose client
-# width is $1; fails when there is none.
+# window_of_width WIDTH [--all]: prints the id of the program's window titled
+# $TITLE whose client width is WIDTH, on screen (or, with --all, hidden as
+# well); fails when there is none.
 window_of_width() {
-    local id width
-    for id in $(xdotool search --onlyvisible --pid "$APP_PID" --name "^${TITLE//./\\.}\$" 2>/dev/null); do
+    local id width visible=--onlyvisible
+    [ "${2:-}" = --all ] && visible=
+    for id in $(xdotool search $visible --pid "$APP_PID" --name "^${TITLE//./\\.}\$" 2>/dev/null); do
         width=$(xwininfo -id "$id" 2>/dev/null | sed -n 's/^ *Width: *//p')
         if [ "$width" = "$1" ]; then
             echo "$id"
@@ -188,6 +191,45 @@ wait_window() {
         [ $SECONDS -lt $deadline ] || fail "$2 did not appear"
         sleep 0.1
     done
+}
+
+# await WIDTH WHAT: wait_window, then prints the window's id.
+await() {
+    wait_window "$1" "$2"
+    window_of_width "$1"
+}
+
+# settle WINDOW: waits until the window manager has made the window the
+# active one and has stopped moving it; clicks and keys sent before are now
+# and then lost.
+settle() {
+    local target=$1 before= after deadline=$((SECONDS + TIMEOUT))
+    xdotool windowactivate --sync "$target" 2>/dev/null || true
+    wait_for $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$target" ]' || fail "window $target never became active"
+    after=$(xdotool getwindowgeometry "$target")
+    until [ "$before" = "$after" ]; do
+        [ $SECONDS -lt $deadline ] || fail "window $target never came to rest"
+        before=$after
+        sleep 0.1
+        after=$(xdotool getwindowgeometry "$target")
+    done
+}
+
+# click WINDOW X Y: a real left click at window coordinates, once the window
+# has settled.
+click() {
+    settle "$1"
+    xdotool mousemove --sync --window "$1" "$2" "$3"
+    sleep 0.1
+    xdotool click 1
+}
+
+# keys WINDOW KEY...: keys to the window, once it has settled.
+keys() {
+    local target=$1
+    shift
+    settle "$target"
+    xdotool key --clearmodifiers --delay 50 "$@"
 }
 
 # The height of the menu bar above a client area of the given height.

@@ -23,22 +23,9 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 parse_arguments "$@"
-[ -n "$SITE_ADDRESS" ] || { echo "missing --site-address" >&2; exit 2; }
+[ -n "$PROBE" ] && [ -n "$SITE_ADDRESS" ] || { echo "missing --probe or --site-address" >&2; exit 2; }
 
 need Xvfb openbox xdotool xwininfo xprop
-
-# click WINDOW X Y: a real left click at window coordinates.
-click() {
-    xdotool mousemove --sync --window "$1" "$2" "$3"
-    sleep 0.1
-    xdotool click 1
-}
-
-# close WINDOW: Alt+F4 to the window manager, as a user closes a window.
-close_window() {
-    xdotool windowactivate --sync "$1" 2>/dev/null || true
-    xdotool key --clearmodifiers alt+F4
-}
 
 install_program
 private_session
@@ -106,7 +93,7 @@ sleep 0.5 # a second launch, had there been one, would show up by now
 [ "$(cat "$URLS")" = "$expected" ] || fail "xdg-open got '$(cat "$URLS")', expected '$expected'"
 
 step "closing the main window"
-close_window "$main"
+keys "$main" alt+F4
 wait_window $FAREWELL_W "the farewell window"
 farewell=$(window_of_width $FAREWELL_W)
 wait_for $TIMEOUT eval '! window_of_width $MAIN_W' || fail "the main window did not close"
@@ -128,7 +115,7 @@ wait_for $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$farewell" ]' ||
 frame_fills "$farewell" 0 0 "$FAREWELL_FRAMES"
 
 step "closing the farewell window"
-close_window "$farewell"
+keys "$farewell" alt+F4
 ended_with 0
 
 settings=$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini

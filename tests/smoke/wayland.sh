@@ -23,6 +23,7 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 parse_arguments "$@"
+[ -n "$PROBE" ] || { echo "missing --probe" >&2; exit 2; }
 
 need weston Xwayland weston-screenshooter xdotool xwininfo xprop
 

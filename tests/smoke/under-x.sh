@@ -4,6 +4,7 @@
 #
 # usage: under-x.sh COMMAND [ARGUMENT...]
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
-start_x_session
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+need Xvfb openbox xprop
+start_x >/dev/null
 QT_QPA_PLATFORM=xcb "$@"

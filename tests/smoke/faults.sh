@@ -12,63 +12,35 @@
 #
 # Each case starts the program afresh, with a home, configuration and runtime
 # folder of its own. Every wait has a deadline; whatever the test started is
-# stopped by its process id when it ends, passed or failed (xsession.sh).
+# stopped by its process id when it ends, passed or failed (session.sh).
 #
 # usage: faults.sh [--cmake CMAKE] --build-dir DIR [--site-address URL] [--case NAME]
+#        faults.sh --prefix DIR [--site-address URL] [--case NAME]
 # --case runs one case alone, by the name of its function below.
 set -euo pipefail
 
-CMAKE=cmake
-BUILD_DIR=
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 SITE_ADDRESS=https://www.velmoraware.example
 CASES=(main_window_destroyed result_window_destroyed hidden_main_window_destroyed about_window_destroyed
     settings_file_is_a_fifo refer_a_friend_past_every_limit)
+arguments=()
 while [ $# -gt 0 ]; do
     case "$1" in
-    --cmake) CMAKE=$2; shift 2 ;;
-    --build-dir) BUILD_DIR=$2; shift 2 ;;
-    --site-address) SITE_ADDRESS=$2; shift 2 ;;
     --case) CASES=("$2"); shift 2 ;;
-    *) echo "unknown argument: $1" >&2; exit 2 ;;
+    *) arguments+=("$1"); shift ;;
     esac
 done
-[ -n "$BUILD_DIR" ] || { echo "missing --build-dir" >&2; exit 2; }
-TITLE='QV Orbalin v1.15'
-# Client widths of the windows in pixels (design twips / 15).
-MAIN_W=563 DISPLAY_W=592 FAREWELL_W=741 ABOUT_W=401
-TIMEOUT=20 # seconds, for any one thing to happen
+parse_arguments "${arguments[@]}"
+need Xvfb openbox xdotool xwininfo xprop xclip
+ABOUT_W=401 # the about window's client width
 
-source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
-for tool in xdotool xwininfo xclip; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/packages.txt)"
-done
-APP_PID= CLIP_PID=
-stop_test_processes() {
-    stop "$CLIP_PID"
-    stop "$APP_PID"
-}
+install_program
+private_session
+export QT_QPA_PLATFORM=xcb
+start_x
 
-# --- the installed program and the display ----------------------------------
-"$CMAKE" --install "$BUILD_DIR" --prefix "$WORK/prefix" >"$WORK/install.txt" || { cat "$WORK/install.txt"; fail "install"; }
-PROGRAM=$WORK/prefix/bin/qv-orbalin
-[ -x "$PROGRAM" ] || fail "no program at $PROGRAM"
-
-mkdir -p "$WORK/fakebin"
-URLS=$WORK/urls.txt
-cat >"$WORK/fakebin/xdg-open" <<EOF
-#!/bin/sh
-# Stands in for the browser: writes down the one argument it got.
-printf '%s\n' "\$1" >>'$URLS'
-EOF
-chmod +x "$WORK/fakebin/xdg-open"
-export PATH=$WORK/fakebin:$PATH QT_QPA_PLATFORM=xcb
-unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION BROWSER DEFAULT_BROWSER
-
-start_x_session
-
-# --- one run of the program -------------------------------------------------
-CASE=0
 # fresh_session: a home, configuration and runtime folder for the next run.
+CASE=0
 fresh_session() {
     CASE=$((CASE + 1))
     local home=$WORK/session$CASE
@@ -78,93 +50,16 @@ fresh_session() {
     : >"$URLS"
 }
 
-start_program() {
-    "$PROGRAM" >>"$WORK/app.log" 2>&1 &
-    APP_PID=$!
-}
-
-running() { kill -0 "$APP_PID" 2>/dev/null; }
-
-# window WIDTH [--all]: the id of the program's window of that client width,
-# on screen (or, with --all, hidden as well).
-window() {
-    local id width visible=--onlyvisible
-    [ "${2:-}" = --all ] && visible=
-    for id in $(xdotool search $visible --pid "$APP_PID" --name "^${TITLE//./\\.}\$" 2>/dev/null); do
-        width=$(xwininfo -id "$id" 2>/dev/null | sed -n 's/^ *Width: *//p')
-        [ "$width" = "$1" ] && { echo "$id"; return 0; }
-    done
-    return 1
-}
-
-# await WIDTH WHAT: prints the id of the window once it is on screen.
-await() {
-    local deadline=$((SECONDS + TIMEOUT))
-    until window "$1" >/dev/null; do
-        running || fail "the program ended before $2 appeared"
-        [ $SECONDS -lt $deadline ] || fail "$2 did not appear"
-        sleep 0.1
-    done
-    window "$1"
-}
-
-# ends_with_success WHAT: the program ends within the deadline, status 0.
-ends_with_success() {
-    local status
-    until_true $TIMEOUT eval '! running' || fail "$1: the program runs on"
-    if wait "$APP_PID"; then status=0; else status=$?; fi
-    APP_PID=
-    [ $status -eq 0 ] || fail "$1: the program ended with status $status"
-}
-
-# settle WINDOW: waits until the window manager has made the window the
-# active one and has stopped moving it; clicks and keys sent before are now
-# and then lost.
-settle() {
-    local target=$1 before= after deadline=$((SECONDS + TIMEOUT))
-    xdotool windowactivate --sync "$target" 2>/dev/null || true
-    until_true $TIMEOUT eval '[ "$(xdotool getactivewindow)" = "$target" ]' || fail "window $target never became active"
-    after=$(xdotool getwindowgeometry "$target")
-    until [ "$before" = "$after" ]; do
-        [ $SECONDS -lt $deadline ] || fail "window $target never came to rest"
-        before=$after
-        sleep 0.1
-        after=$(xdotool getwindowgeometry "$target")
-    done
-}
-
-click() {
-    settle "$1"
-    xdotool mousemove --sync --window "$1" "$2" "$3"
-    sleep 0.1
-    xdotool click 1
-}
-
-# keys WINDOW KEY...: keys to the window, once it has settled.
-keys() {
-    local target=$1
-    shift
-    settle "$target"
-    xdotool key --clearmodifiers --delay 50 "$@"
-}
-
-menu_height() {
-    local height
-    height=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
-    echo $((height - $2))
-}
-
 # draw MAIN: ticks Indian, presses Find My Good luck Symbol, prints the id
 # of the result window.
 draw() {
     local menu
-    menu=$(menu_height "$1" 379)
+    menu=$(menu_height "$1" $MAIN_H)
     click "$1" 21 $((menu + 136))
     click "$1" 281 $((menu + 304))
     await $DISPLAY_W "the result window"
 }
 
-step() { echo "-- $*"; }
 
 # --- another X client destroys our windows ---------------------------------
 main_window_destroyed() {
@@ -172,11 +67,11 @@ main_window_destroyed() {
     start_program
     main=$(await $MAIN_W "the main window")
     xdotool windowclose "$main"
-    ends_with_success "main window destroyed"
+    ended_with 0 "main window destroyed"
     start_program
     main=$(await $MAIN_W "the main window of the next start")
     xdotool windowclose "$main"
-    ends_with_success "main window of the next start destroyed"
+    ended_with 0 "main window of the next start destroyed"
 }
 
 result_window_destroyed() {
@@ -184,7 +79,7 @@ result_window_destroyed() {
     start_program
     result=$(draw "$(await $MAIN_W "the main window")")
     xdotool windowclose "$result"
-    ends_with_success "result window destroyed"
+    ended_with 0 "result window destroyed"
 }
 
 hidden_main_window_destroyed() {
@@ -193,14 +88,14 @@ hidden_main_window_destroyed() {
     main=$(await $MAIN_W "the main window")
     result=$(draw "$main")
     xdotool windowclose "$main"
-    until_true $TIMEOUT eval '! window $MAIN_W --all' || fail "the hidden main window was not destroyed"
-    rmenu=$(menu_height "$result" 456)
+    wait_for $TIMEOUT eval '! window_of_width $MAIN_W --all' || fail "the hidden main window was not destroyed"
+    rmenu=$(menu_height "$result" $DISPLAY_H)
     click "$result" 458 $((rmenu + 431))
     main=$(await $MAIN_W "the main window after Back")
     keys "$main" alt+F4
     farewell=$(await $FAREWELL_W "the farewell window")
     xdotool windowclose "$farewell"
-    ends_with_success "farewell window destroyed"
+    ended_with 0 "farewell window destroyed"
 }
 
 about_window_destroyed() {
@@ -210,12 +105,12 @@ about_window_destroyed() {
     keys "$main" alt+h a
     about=$(await $ABOUT_W "the about window")
     xdotool windowclose "$about"
-    until_true $TIMEOUT eval '! window $ABOUT_W --all' || fail "the about window stayed"
+    wait_for $TIMEOUT eval '! window_of_width $ABOUT_W --all' || fail "the about window stayed"
     result=$(draw "$main")
     keys "$result" alt+F4
     farewell=$(await $FAREWELL_W "the farewell window")
     keys "$farewell" alt+F4
-    ends_with_success "closing the farewell window"
+    ended_with 0 "closing the farewell window"
 }
 
 # --- the settings file ------------------------------------------------------
@@ -228,7 +123,7 @@ settings_file_is_a_fifo() {
     keys "$main" alt+F4
     farewell=$(await $FAREWELL_W "the farewell window")
     keys "$farewell" alt+F4
-    ends_with_success "closing the farewell window"
+    ended_with 0 "closing the farewell window"
     [ -p "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini" ] || fail "the FIFO was replaced"
 }
 
@@ -261,7 +156,8 @@ refer_a_friend_past_every_limit() {
     printf '%s' ".@.$(repeat '€' 15000)" >"$WORK/clipboard.txt"
     xclip -quiet -selection clipboard -t UTF8_STRING -i "$WORK/clipboard.txt" >"$WORK/xclip.log" 2>&1 &
     CLIP_PID=$!
-    until_true $TIMEOUT eval '[ "$(xclip -o -selection clipboard -t UTF8_STRING | head -c 3)" = ".@." ]' ||
+    STOP_PIDS+=("$CLIP_PID")
+    wait_for $TIMEOUT eval '[ "$(xclip -o -selection clipboard -t UTF8_STRING | head -c 3)" = ".@." ]' ||
         fail "the clipboard holds nothing"
 
     start_program
@@ -280,7 +176,7 @@ refer_a_friend_past_every_limit() {
     click "$farewell" 126 273
     keys "$farewell" ctrl+v Tab ctrl+a Return ctrl+v
     click "$farewell" 248 297 # Refer A Friend Now
-    until_true $TIMEOUT grep -q . "$URLS" || fail "no address reached xdg-open"
+    wait_for $TIMEOUT grep -q . "$URLS" || fail "no address reached xdg-open"
 
     local e='%E2%82%AC' expected
     expected="$SITE_ADDRESS/orbalpath/ssd.php?page=kqws-refer-a-friend"
@@ -292,9 +188,8 @@ refer_a_friend_past_every_limit() {
     [ "$got" = "$expected" ] || fail "xdg-open got ${#got} characters, expected these ${#expected}: $expected"
     echo "   the browser got the whole address, ${#got} characters"
     keys "$farewell" alt+F4
-    ends_with_success "closing the farewell window"
+    ended_with 0 "closing the farewell window"
     stop "$CLIP_PID"
-    CLIP_PID=
 }
 
 for case in "${CASES[@]}"; do
