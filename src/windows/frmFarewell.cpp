@@ -161,7 +161,6 @@ void frmFarewell::Show(App &app)
     farewell->show();
     // The window the user was working in has just gone: this one takes the
     // keyboard, so that Exit or Enter reach it at once.
-    farewell->raise();
     farewell->activateWindow();
 }
 
