@@ -16,14 +16,18 @@ real keys (xdotool):
   - Enter in a box of the refer-a-friend form submits nothing;
   - the farewell window's Exit key ends the program with status 0.
 
-usage: a11y.py [--cmake CMAKE] --build-dir DIR --site-address URL
-       a11y.py --prefix DIR --site-address URL
+usage: a11y.py [--cmake CMAKE] --build-dir DIR --catalog-texts PROGRAM --site-address URL
+       a11y.py --prefix DIR --catalog-texts PROGRAM --site-address URL
+
+PROGRAM prints a tradition's names and descriptions as the catalog holds them
+(tests/a11y/catalogtexts.cpp).
 
 Every wait has a deadline; whatever the test started is stopped by its process
 id when it ends, passed or failed. Exits 1 when a check failed.
 """
 
 import argparse
+import json
 import os
 import re
 import select
@@ -38,16 +42,6 @@ TIMEOUT = 20  # seconds, for any one thing to happen
 TRADITIONS = ["Indian", "Chinese", "Japanese", "Egyptian", "English", "Arabian", "Native American"]
 CAPTIONS = [t + " Good Luck Symbols" for t in TRADITIONS]
 OFFERS = ("Home Business Opportunity.", "Co-brand this software")
-# The two Arabian symbols and their descriptions, as the catalog has them.
-ARABIAN = {
-    "Dolphins": "This is a symbol of intelligence. This brings in good luck. These strong and happy animals inspire "
-    "people to strive harder and fight against all odds.",
-    "Hamsa Hand": "The hamsa is an amulet in the shape of an open hand, often with an eye in the palm, found across "
-    "the Middle East and North Africa; its name comes from the Arabic word for five. Muslims call it the Hand of "
-    "Fatima, after the daughter of the Prophet Muhammad, and Jews the Hand of Miriam, after the sister of Moses. It "
-    "is hung in homes and worn as jewellery to ward off the evil eye and bring good luck.",
-}
-
 failures = []
 
 
@@ -386,7 +380,7 @@ def draw_arabian(session, app, main):
                                                           None), "Enter on Find My Good luck Symbol showed no results")
 
 
-def check_result_window(session, app, result, urls):
+def check_result_window(session, app, result, urls, arabian_texts):
     step("reading the result window")
     panels = [a for a in descendants(result) if a.get_name() in CAPTIONS and a.get_role_name() == "panel"]
     check(len(panels) == 7, "the result window has %d tradition panels, not 7" % len(panels))
@@ -397,12 +391,12 @@ def check_result_window(session, app, result, urls):
     arabian = next((p for p in panels if p.get_name() == CAPTIONS[5]), None)
     require(arabian is not None, "there is no Arabian panel")
     names = [a.get_name() for a in descendants(arabian) if showing(a)]
-    symbol = next((n for n in names if n in ARABIAN), None)
+    symbol = next((n for n in names if n in arabian_texts), None)
     check(symbol is not None, "the Arabian panel names no Arabian symbol: %s" % names)
     if symbol:
         check(named(arabian, "image", symbol), "the picture is not named '%s'" % symbol)
         check(named(arabian, "label", symbol), "no label shows the name '%s'" % symbol)
-        check(named(arabian, "label", ARABIAN[symbol]), "no label reads the whole description of %s: %s"
+        check(named(arabian, "label", arabian_texts[symbol]), "no label reads the whole description of %s: %s"
               % (symbol, names))
     offers = [a for a in descendants(result) if a.get_name().startswith(OFFERS) and showing(a)]
     check(len(offers) == 1, "the result window shows %d offers to a screen reader, the eye sees one" % len(offers))
@@ -462,6 +456,7 @@ def main():
     parser.add_argument("--build-dir")
     parser.add_argument("--prefix")
     parser.add_argument("--site-address", required=True)
+    parser.add_argument("--catalog-texts", required=True)
     args = parser.parse_args()
     if not (args.build_dir or args.prefix):
         parser.error("--build-dir or --prefix is needed")
@@ -477,6 +472,13 @@ def main():
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi as atspi
     Atspi = atspi
+
+    # The two Arabian symbols and their descriptions, as the catalog has them.
+    arabian_texts = json.loads(subprocess.run([args.catalog_texts, "5"], check=True, capture_output=True,
+                                              text=True).stdout)
+    if len(arabian_texts) != 2:
+        print("FAIL: the catalog lists %d Arabian symbols, not 2" % len(arabian_texts), file=sys.stderr)
+        return 1
 
     work = tempfile.mkdtemp(prefix="qvo-a11y.")
     session = Session(work)
@@ -509,7 +511,7 @@ def main():
         check_enter_on_a_box(session, app, main_window)
         result = draw_arabian(session, app, main_window)
         wait_active(result, "the result window never became active")
-        check_result_window(session, app, result, urls)
+        check_result_window(session, app, result, urls, arabian_texts)
         step("Esc on the result window")
         press_until(session, ["Escape"], lambda: not any(named(w, "push button", "Back") for w in windows(app)),
                     "Esc did not close the result window")
