@@ -44,9 +44,11 @@ XVFB_PID=$!
 for _ in $(seq 100); do grep -q '[0-9]' "$WORK/display" && break; sleep 0.1; done
 grep -q '[0-9]' "$WORK/display" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(tr -dc '0-9' <"$WORK/display")"
-openbox --sm-disable >/dev/null 2>&1 &
+# A window mapped before openbox has finished starting is never managed: wait
+# for the command it runs once it has.
+openbox --sm-disable --startup "touch '$WORK/wm-ready'" >/dev/null 2>&1 &
 WM_PID=$!
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+for _ in $(seq 100); do [ -e "$WORK/wm-ready" ] && break; sleep 0.1; done
 
 QT_QPA_PLATFORM=xcb "$BIN/spawn_bench" "$ROUNDS" 3 "orbalin=$BIN/bench_orbalin" "bare=$BIN/bench_bare" >"$WORK/start.txt"
 QT_QPA_PLATFORM=offscreen "$BIN/draw_bench" "$DRAWS" >"$WORK/draw.txt"

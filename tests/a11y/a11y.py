@@ -159,14 +159,12 @@ def start_display(session):
                   pass_fds=[write])
     os.close(write)
     session.env["DISPLAY"] = ":" + session.read_line(read, "Xvfb did not start")
-    session.start("wm", ["openbox", "--sm-disable"], env=session.env)
-
-    def wm_running():
-        result = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=session.env,
-                                capture_output=True, text=True)
-        return "window id" in result.stdout
-
-    poll(wm_running, "openbox did not start")
+    # openbox announces itself on the root window early in its start-up, but a
+    # window mapped before it has finished starting is never managed: wait for
+    # the command it runs once it has.
+    ready = os.path.join(session.work, "wm-ready")
+    session.start("wm", ["openbox", "--sm-disable", "--startup", "touch " + shlex.quote(ready)], env=session.env)
+    poll(lambda: os.path.exists(ready), "openbox did not start")
 
 
 def start_buses(session):

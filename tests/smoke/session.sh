@@ -54,7 +54,7 @@ stop() {
 cleanup() {
     local status=$? pid log
     stop "$APP_PID"
-    for pid in "${STOP_PIDS[@]}"; do
+    for pid in "${STOP_PIDS[@]}" "${X_PIDS[@]}"; do
         stop "$pid"
     done
     if [ $status -ne 0 ]; then
@@ -301,14 +301,28 @@ frames_shown() {
 }
 
 # --- an X display -----------------------------------------------------------
-# Xvfb with openbox, the display in DISPLAY.
+# Xvfb with openbox, the display in DISPLAY, their process ids in X_PIDS.
+X_PIDS=()
 start_x() {
     step "starting Xvfb and openbox"
+    rm -f "$WORK/display" "$WORK/wm-ready"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-    STOP_PIDS+=($!)
+    X_PIDS=($!)
     wait_for $TIMEOUT grep -q '[0-9]' "$WORK/display" || fail "Xvfb did not start"
     export DISPLAY=":$(tr -dc '0-9' <"$WORK/display")"
-    openbox --sm-disable >"$WORK/wm.log" 2>&1 &
-    STOP_PIDS=("$!" "${STOP_PIDS[@]}")
-    wait_for $TIMEOUT eval "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "openbox did not start"
+    # openbox announces itself on the root window early in its start-up, but
+    # a window mapped before it has finished starting is never managed (it
+    # stays unmapped for good): wait for the command it runs once it has.
+    openbox --sm-disable --startup "touch '$WORK/wm-ready'" >"$WORK/wm.log" 2>&1 &
+    X_PIDS=("$!" "${X_PIDS[@]}")
+    wait_for $TIMEOUT test -e "$WORK/wm-ready" || fail "openbox did not start"
+}
+
+# stop_x: ends the window manager and the X server that start_x started.
+stop_x() {
+    local pid
+    for pid in "${X_PIDS[@]}"; do
+        stop "$pid"
+    done
+    X_PIDS=()
 }
