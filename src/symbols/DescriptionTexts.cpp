@@ -3,20 +3,20 @@
 #include <iterator>
 
 // "Fu Symbol" and "Bat" share this paragraph; "Bat" puts a short label in front of it.
-#define FU_TEXT                                                                            \
-    "Fu is the Chinese character for good fortune and blessing. Spoken aloud, fu also "    \
-    "means bat, written with another character but sounding the same, so the bat is an "   \
-    "emblem of happiness, and five bats stand for the Five Blessings: long life, wealth, " \
-    "health, love of virtue and a peaceful death. At New Year the sign is often hung "     \
+#define FU_TEXT                                                                                                        \
+    "Fu is the Chinese character for good fortune and blessing. The word for bat, bianfu, "                            \
+    "ends in a fu written with another character but sounding the same, so the bat is an "                             \
+    "emblem of happiness, and five bats stand for the Five Blessings: long life, wealth, "                             \
+    "health, love of virtue and a peaceful death. At New Year the sign is often hung "                                 \
     "upside down, since dao, upside down, sounds like arrived."
 
 // "Broken Arrow" and "Crossed Arrows" share this paragraph; "Crossed Arrows" puts a short label
 // in front of it.
-#define ARROW_TEXT                                                                              \
-    "In many cultures around the world, arrow has been revered from time immemorial as a sign " \
-    "of physical power, speed, war, travel, wisdom, force, direction and movement. In popular " \
-    "charts of Native American symbols a broken arrow stands for peace, weapons laid down and " \
-    "a quarrel ended, while two crossed arrows stand for friendship or an alliance. Crossed "   \
+#define ARROW_TEXT                                                                                                     \
+    "In many cultures around the world, arrow has been revered from time immemorial as a sign "                        \
+    "of physical power, speed, war, travel, wisdom, force, direction and movement. In popular "                        \
+    "charts of Native American symbols a broken arrow stands for peace, weapons laid down and "                        \
+    "a quarrel ended, while two crossed arrows stand for friendship or an alliance. Crossed "                          \
     "arrows became the badge of the Indian Scouts of the United States Army in 1890."
 
 // One array per tradition, position 1 first, in the order of the tradition's names. The texts
@@ -133,12 +133,12 @@ static constexpr const char *const kChinese[] = {
     FU_TEXT,
     // 8 Gold Fish
     "Goldfish were first bred for their colour in China more than a thousand years ago from a "
-    "wild carp. The word for fish, yu, sounds like the word for surplus, and jinyu, goldfish, "
+    "wild crucian carp. The word for fish, yu, sounds like the word for surplus, and jinyu, goldfish, "
     "sounds like gold and jade, so goldfish stand for abundance. In feng shui an aquarium of "
     "goldfish, often eight gold and one black, is thought to draw money while the black fish "
     "absorbs bad luck.",
     // 9 Gold Ingots
-    "Gold and silver ingots, yuanbao, served as money in imperial China, and the boat-shaped "
+    "Silver and gold ingots, yuanbao, served as money in imperial China, and the boat-shaped "
     "ingot with raised ends and a rounded centre is the form most often shown. Caishen, the "
     "god of wealth, is pictured holding one. At the Spring Festival, when he is welcomed on "
     "the fifth day, replica ingots are set out and paper ones are folded as offerings, and in "
@@ -328,7 +328,7 @@ static constexpr const char *const kEnglish[] = {
     "Finding a coin, above all one lying heads up, is widely held to bring good luck, and an "
     "old rhyme promises a whole day of luck to anyone who picks up a penny. A silver sixpence "
     "was traditionally stirred into the Christmas pudding or put in the shoe of a bride, as "
-    "the wedding verse beginning something old, something new asks, and bent or holed coins "
+    "the old bridal verse of something old and something new asks, and bent or holed coins "
     "were kept as charms against misfortune.",
     // 4 Four Leaf Clover
     "Four-leafed clovers are believed to be very lucky for their rarity.       Most clover "
@@ -356,9 +356,9 @@ static constexpr const char *const kEnglish[] = {
     // 8 Pig
     "The pig has long been a sign of luck and plenty in Europe, since a household that kept a "
     "pig had meat for the winter. In Germany marzipan pigs are given for luck at the New "
-    "Year, and the piggy bank carries the same wish for savings that grow fat. In the fishing "
-    "villages of Scotland and Yorkshire, by contrast, the word pig was not spoken at sea, and "
-    "the animal was called curly tail instead.  ",
+    "Year, and the piggy bank carries the same wish for savings that grow fat. In fishing "
+    "villages of north-east Scotland and Yorkshire, by contrast, the word pig was not spoken "
+    "at sea, and the animal was called curly tail, grunter or some other name instead.  ",
     // 9 Rabbit's Foot
     "A rabbit's foot is carried as a charm in many parts of Europe and North America. "
     "Rabbits and hares were linked with spring and fertility because of their many young, "
@@ -395,8 +395,8 @@ static constexpr const char *const kArabian[] = {
     "often with an eye in the palm, hung in homes and worn across North Africa and the Middle "
     "East to ward off the evil eye. Hand amulets of this kind are far older than Islam. In "
     "Muslim folk tradition, above all in the Maghreb, it is called the Hand of Fatima, after "
-    "the daughter of the Prophet Muhammad, though many Muslims reject amulets, and Jewish "
-    "communities know it as the Hand of Miriam.",
+    "the daughter of the Prophet Muhammad, though many Muslims reject amulets. Some Jews call "
+    "it the Hand of Miriam.",
 };
 static_assert(std::size(kArabian) == 2);
 
@@ -407,8 +407,8 @@ static constexpr const char *const kNativeAmerican[] = {
     "Arrow: " ARROW_TEXT,
     // 3 Feathers
     "Feathers, above all those of the eagle, are sacred to many Native American peoples. "
-    "Among the Lakota and other Plains nations the eagle, which flies higher than any other "
-    "bird, is held to be a messenger to the Creator, and an eagle feather is given to honour "
+    "Among the Lakota and other Plains nations the eagle, held to fly higher than any other "
+    "bird, is seen as a messenger to the Creator, and an eagle feather is given to honour "
     "bravery and handled with great care. A feather charm is believed to carry its keeper's "
     "prayers to the Creator and to bring honour, trust, strength and protection.",
     // 4 Fence
@@ -420,8 +420,9 @@ static constexpr const char *const kNativeAmerican[] = {
     "and mischief, and he was said to travel from village to village carrying seeds or "
     "songs. Today his dancing figure is a charm for joy and good luck.",
     // 6 Leaf
-    "In popular charts of Native American symbols the leaf stands for wealth and plenty. "
-    "Among the Anishinaabe of the Great Lakes, three of the four sacred medicines are leaves: "
+    "Modern charts of Native American symbols give the leaf as a sign of wealth and plenty. "
+    "Among the Anishinaabe of the Great Lakes, three of the four sacred medicines are used as "
+    "dried leaves: "
     "tobacco, the first plant the Creator gave the people, is offered in thanks and with "
     "every prayer, and sage and cedar are burned to purify people and homes. As a charm, a "
     "leaf is a wish for prosperity, good health and renewal.",
