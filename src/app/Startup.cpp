@@ -16,6 +16,12 @@ void installFontSubstitutes()
 #endif
 }
 
+bool waylandSession()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+}
+
 QByteArray preferredPlatform(int argc, const char *const *argv)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -26,8 +32,7 @@ QByteArray preferredPlatform(int argc, const char *const *argv)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return {};
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    const bool wayland =
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    const bool wayland = waylandSession();
     if (wayland && x11)
         return QByteArrayLiteral("xcb;wayland");
     if (wayland)

@@ -6,6 +6,10 @@
 // with look-alikes of the same metrics.
 void installFontSubstitutes();
 
+// Whether the desktop session is a Wayland session, whatever platform this
+// program runs on in it.
+bool waylandSession();
+
 // The windowing platform to ask Qt for, or an empty text to leave the choice
 // to Qt. A Wayland compositor decides where windows go and which stay above,
 // while under X11 a window centres itself and the farewell window keeps above

@@ -12,9 +12,10 @@ class EtchedFrame : public QGroupBox
 public:
     explicit EtchedFrame(const QString &caption, QWidget *parent = nullptr);
 
-    // Where the border runs: the whole frame, or below the caption's middle.
-    QRect borderRect() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Where the border runs: the whole frame, or below the caption's middle.
+    QRect borderRect() const;
 };

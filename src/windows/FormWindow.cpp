@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "app/App.h"
+#include "app/Startup.h"
 #include "links/modHelp.h"
 
 #include <QCloseEvent>
@@ -66,11 +67,7 @@ FormWindow::FormWindow(App &app, const Options &options, std::span<const design:
 namespace {
 
 // An X11 window on a Wayland desktop, shown through XWayland.
-bool onXWayland()
-{
-    return QGuiApplication::platformName() == QLatin1String("xcb")
-        && (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland");
-}
+bool onXWayland() { return QGuiApplication::platformName() == QLatin1String("xcb") && waylandSession(); }
 
 // Some compositors (weston among them) now and then place an X11 window that
 // maps before they are ready for it where they like, ignoring the position
