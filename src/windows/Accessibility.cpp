@@ -4,9 +4,11 @@
 #include "FormWindow.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
+#include "ScreenReaderEvents.h"
 
 #include <QAccessibleWidget>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 
 #include <algorithm>
@@ -157,6 +159,38 @@ public:
     }
 };
 
+// A label whose content a control brings into view: it says that control
+// controls it. A screen reader then takes the label for part of what that
+// control shows, not for loose text of the window to read out on its own.
+constexpr char kControlledBy[] = "accessibleControlledBy";
+
+class ControlledText : public QAccessibleWidget
+{
+public:
+    explicit ControlledText(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto result = QAccessibleWidget::relations(match);
+        auto *controller = qvariant_cast<QObject *>(widget()->property(kControlledBy));
+        if (controller && (match & QAccessible::Controller))
+            if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(controller))
+                result.append({iface, QAccessible::Controller});
+        return result;
+    }
+};
+
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -166,6 +200,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new Link(label);
     if (auto *box = qobject_cast<PictureBox *>(widget); box && className == QLatin1String("PictureBox"))
         return new Picture(box);
+    if (auto *label = qobject_cast<QLabel *>(widget);
+        label && className == QLatin1String("QLabel") && widget->property(kControlledBy).isValid())
+        return new ControlledText(label);
     // Qt's own interfaces of these classes differ from the program's only in
     // the order of their children; every other class keeps its own.
     const bool container = className == QLatin1String("QGroupBox") || className == QLatin1String("QFrame")
@@ -186,7 +223,17 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 
 void install()
 {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
     QAccessible::installFactory(&factory);
+    followVisibility();
+}
+
+void setControlledBy(QLabel *label, QWidget *controller)
+{
+    label->setProperty(kControlledBy, QVariant::fromValue(static_cast<QObject *>(controller)));
 }
 
 QList<QWidget *> readingOrder(const QList<QWidget *> &widgets)

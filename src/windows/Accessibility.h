@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class QLabel;
 class QWidget;
 
 // What a screen reader is told about the windows beyond what Qt tells it by
@@ -12,9 +13,13 @@ class QWidget;
 // as links that can be pressed.
 namespace accessibility {
 
-// Makes Qt use the program's accessible interfaces; calling it again does
-// nothing.
+// Makes Qt use the program's accessible interfaces and send the events Qt
+// leaves out; calling it again does nothing.
 void install();
+
+// Tells a screen reader that what the label shows is brought into view by
+// the controller (a button that brings the label's panel to the front).
+void setControlledBy(QLabel *label, QWidget *controller);
 
 // The controls in the order in which a person reads them: rows from top to
 // bottom, and within a row the columns from left to right, the layout split

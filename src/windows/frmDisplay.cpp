@@ -1,15 +1,20 @@
 #include "frmDisplay.h"
 
+#include "Accessibility.h"
 #include "LinkLabel.h"
+#include "ScreenReaderEvents.h"
 #include "app/App.h"
 #include "frmFarewell.h"
 #include "frmMain.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace design;
 
@@ -157,6 +162,9 @@ frmDisplay::frmDisplay(App &app)
         panel.picture = controls().get<QLabel>(QString::fromLatin1(names.picture));
         panel.name = controls().get<QLabel>(QString::fromLatin1(names.name));
         panel.description = controls().get<QLabel>(QString::fromLatin1(names.description));
+        accessibility::setControlledBy(panel.name, button);
+        accessibility::setControlledBy(panel.description, button);
+        panel.frame->installEventFilter(this);
     }
     m_cmdOK = controls().get<QPushButton>(QStringLiteral("cmdOK"));
     m_cmdExit = controls().get<QPushButton>(QStringLiteral("cmdExit"));
@@ -175,6 +183,7 @@ void frmDisplay::showSymbol(SymbolType type, const SymbolEntry &entry)
     setPicture(type, entry.picture);
     setSymbolName(type, entry.name);
     m_panels[indexOf(type)].description->setText(entry.description);
+    describeFrontPanel();
 }
 
 void frmDisplay::setPicture(SymbolType type, const QPixmap &picture)
@@ -190,6 +199,40 @@ void frmDisplay::setSymbolName(SymbolType type, const QString &name)
     label->setText(name);
     fitToText(label);
     m_panels[indexOf(type)].picture->setAccessibleName(name);
+}
+
+bool frmDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    // raise() ends with this event, whoever brings a panel to the front.
+    if (event->type() == QEvent::ZOrderChange
+        && std::any_of(m_panels.cbegin(), m_panels.cend(), [watched](const Panel &p) { return p.frame == watched; }))
+        describeFrontPanel();
+    return WorkingWindow::eventFilter(watched, event);
+}
+
+void frmDisplay::describeFrontPanel()
+{
+    // A screen reader hears what a tradition's button shows when the button
+    // takes the focus, and hears it again when a press brings the panel to
+    // the front: the button whose panel is in front is described by that
+    // panel's symbol, the others by nothing, as their panels are out of view.
+    const QObjectList &stack = m_panels[0].frame->parentWidget()->children();
+    int front = -1;
+    qsizetype highest = -1;
+    for (int i = 0; i < kSymbolTypeCount; ++i) {
+        const qsizetype level = stack.indexOf(m_panels[i].frame);
+        if (level > highest) {
+            highest = level;
+            front = i;
+        }
+    }
+    for (int i = 0; i < kSymbolTypeCount; ++i) {
+        const Panel &panel = m_panels[i];
+        const bool shows = i == front && m_cmdGoodLuck[i]->isEnabled();
+        accessibility::setDescription(m_cmdGoodLuck[i],
+                                      shows ? panel.name->text() + QStringLiteral(". ") + panel.description->text()
+                                            : QString());
+    }
 }
 
 void frmDisplay::cmdGoodLuck_Click(int Index)

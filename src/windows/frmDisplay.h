@@ -47,10 +47,13 @@ public:
     static std::span<const design::MenuEntry> menuTable();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void reject() override;
     void closeBox() override;
 
 private:
+    void describeFrontPanel();
+
     std::array<QPushButton *, kSymbolTypeCount> m_cmdGoodLuck{};
     std::array<Panel, kSymbolTypeCount> m_panels{};
     QPushButton *m_cmdOK = nullptr;
