@@ -89,10 +89,18 @@ void FormWindow::setVisible(bool visible)
             move(m_centredAt);
         }
     }
-    // The window opens with the focus on the first control in tab order.
-    if (visible && !isVisible() && !focusWidget()) {
-        if (QWidget *first = m_tabOrder.firstFocusable())
-            first->setFocus();
+    // The window opens with the focus on the first control in tab order, and
+    // opens again with it where it was when the window was hidden: hiding a
+    // window moves its focus on to the next control, which would otherwise
+    // hold it when the window comes back.
+    if (visible && !isVisible()) {
+        QWidget *focus = m_focusWhenHidden;
+        if (!focus || !focus->isEnabled() || focus->focusPolicy() == Qt::NoFocus)
+            focus = focusWidget() && m_focusWhenHidden.isNull() ? focusWidget() : m_tabOrder.firstFocusable();
+        if (focus)
+            focus->setFocus();
+    } else if (!visible && isVisible()) {
+        m_focusWhenHidden = focusWidget();
     }
     QDialog::setVisible(visible);
     if (placing && onXWayland() && windowHandle())

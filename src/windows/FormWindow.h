@@ -5,6 +5,7 @@
 #include "app/Form.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <span>
 
 class QMenuBar;
@@ -51,6 +52,8 @@ private:
     design::Widgets m_controls;
     TabOrder m_tabOrder;
     bool m_placed = false;
+    // Where the focus was when the window was last hidden.
+    QPointer<QWidget> m_focusWhenHidden;
     QPoint m_centredAt;
 };
 

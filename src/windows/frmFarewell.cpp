@@ -7,7 +7,9 @@
 #include "links/SiteAddress.h"
 #include "platform/Desktop.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,8 +162,15 @@ void frmFarewell::Show(App &app)
     frmFarewell *farewell = app.forms().farewell();
     farewell->show();
     // The window the user was working in has just gone: this one takes the
-    // keyboard, so that Exit or Enter reach it at once.
-    farewell->activateWindow();
+    // keyboard, so that Exit or Enter reach it at once. Asked for once the
+    // handler that showed it is over, and only if it is still on view: Back
+    // shows it and hides it again straight away, and a request for a window
+    // already hidden would reach the window manager after the main window
+    // came back, and leave Qt and a screen reader in a window nobody sees.
+    QTimer::singleShot(0, farewell, [farewell] {
+        if (farewell->isVisible())
+            farewell->activateWindow();
+    });
 }
 
 void frmFarewell::Hide(App &app)
@@ -198,6 +207,10 @@ void frmFarewell::Form_Load()
     // Above ordinary windows from now on; it becomes visible only when it is
     // shown, not while it is merely loaded.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // It takes the keyboard only when it asks for it (Show): a window manager
+    // that gives the keyboard to every window it maps would otherwise hand it
+    // to this one when Back shows it and hides it again at once.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 void frmFarewell::Form_Unload()
@@ -262,6 +275,17 @@ void frmFarewell::GotFocus(const TextBox &box)
     ClearPlaceholder(box);
 }
 
+void frmFarewell::clearDuePlaceholder()
+{
+    QWidget *due = m_placeholderDue;
+    m_placeholderDue = nullptr;
+    if (!due || !due->hasFocus())
+        return;
+    const auto box = std::find_if(m_boxes.cbegin(), m_boxes.cend(), [due](const TextBox &b) { return b.widget == due; });
+    if (box != m_boxes.cend())
+        GotFocus(*box);
+}
+
 void frmFarewell::LostFocus(const TextBox &box)
 {
     ShowPlaceholder(box);
@@ -296,14 +320,38 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
 
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (isFocusMoveInsideWindow(event))
-            GotFocus(*box);
+        if (isFocusMoveInsideWindow(event)) {
+            if (QAccessible::isActive()) {
+                // Qt tells a screen reader of the new focus only after this
+                // event: emptied here, the box would report the removed
+                // placeholder first, and a screen reader takes that for the
+                // focus moving and then drops the real move as old news. The
+                // box is entered in silence. So it is emptied once Qt has
+                // told of the focus, or before the first thing the user does
+                // in it, whichever comes first.
+                m_placeholderDue = box->widget;
+                QMetaObject::invokeMethod(this, &frmFarewell::clearDuePlaceholder, Qt::QueuedConnection);
+            } else {
+                GotFocus(*box);
+            }
+        }
         break;
     case QEvent::FocusOut:
+        if (m_placeholderDue == box->widget)
+            m_placeholderDue = nullptr; // it still shows its placeholder, as leaving it would
         if (isFocusMoveInsideWindow(event))
             LostFocus(*box);
         break;
+    case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        clearDuePlaceholder();
+        if (event->type() != QEvent::KeyPress)
+            break;
         if (watched == m_txtEmail && txtEmail_KeyPress(static_cast<QKeyEvent *>(event)))
             return true;
         if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(static_cast<QKeyEvent *>(event)))

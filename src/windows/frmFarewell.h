@@ -2,6 +2,7 @@
 
 #include "FormWindow.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <array>
 
@@ -66,6 +67,7 @@ private:
     void ShowPlaceholder(const TextBox &box);
     void GotFocus(const TextBox &box);
     void LostFocus(const TextBox &box);
+    void clearDuePlaceholder();
     // Whether the key is refused: an e-mail address holds no space.
     bool txtEmail_KeyPress(const QKeyEvent *event);
     bool txtFriendEmail_KeyPress(const QKeyEvent *event);
@@ -83,4 +85,6 @@ private:
     QLineEdit *m_txtFriendName = nullptr;
     QLineEdit *m_txtFriendEmail = nullptr;
     std::array<TextBox, 5> m_boxes{};
+    // A box just entered whose placeholder is yet to go (see eventFilter).
+    QPointer<QWidget> m_placeholderDue;
 };

@@ -215,8 +215,11 @@ def named(root, role, name=None):
 
 
 def find_application(pid):
+    # One connection for the whole run, with libatspi's cache as a screen
+    # reader has it: what it reads once it keeps, and it learns of changes
+    # only from the program's events (pumped in poll()). A program that
+    # leaves an event out is read stale, as a screen reader would read it.
     desktop = Atspi.get_desktop(0)
-    desktop.set_cache_mask(Atspi.Cache.NONE)
 
     def application():
         for app in children(desktop):
@@ -224,9 +227,7 @@ def find_application(pid):
                 return app
         return None
 
-    app = poll(application, "the program never appeared on the accessibility bus")
-    app.set_cache_mask(Atspi.Cache.NONE)
-    return app
+    return poll(application, "the program never appeared on the accessibility bus")
 
 
 def windows(app):
