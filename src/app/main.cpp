@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/CommandLine.h"
 #include "app/LostWindowWatcher.h"
 #include "app/Startup.h"
 #include "links/SettingsStore.h"
@@ -12,6 +13,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Before QApplication, which needs a display: --help and --version work
+    // anywhere, and a second copy's message is not shown for them.
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status;
+
     // The platform goes on the command line rather than into the environment,
     // so that the browser and whatever else the program starts choose their
     // own.
