@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop will
 # read there: the program in bin/, a valid desktop entry, valid AppStream
-# metainfo that points at that entry, the icon at every size, and the manual
+# metainfo that points at that entry, the keys that tie the program's windows
+# to the entry, the icon at every size, and the manual
 # page and copyright file beside them.
 #
 # usage: check-install.sh CMAKE BUILD_DIR APP_ID
@@ -25,7 +26,12 @@ metainfo=$PREFIX/share/metainfo/$APP_ID.metainfo.xml
 [ -f "$metainfo" ] || fail "no metainfo $APP_ID.metainfo.xml"
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
-grep -qx 'Icon=qv-orbalin' "$desktop" || fail "the desktop entry names another icon"
+# The keys a dock matches running windows by and the launch feedback, each
+# once and with the value the program gives its windows.
+for key in "Icon=qv-orbalin" "StartupWMClass=$APP_ID" "StartupNotify=true"; do
+    [ "$(grep -c "^${key%%=*}=" "$desktop")" = 1 ] && grep -qxF "$key" "$desktop" ||
+        fail "the desktop entry lacks $key: $(grep "^${key%%=*}=" "$desktop" || echo none)"
+done
 # validate-tree also checks that the entry the metainfo launches is installed.
 # --no-net: the screenshots live on the maker's site.
 appstreamcli validate-tree --no-net "$PREFIX" || fail "appstreamcli validate-tree"

@@ -30,7 +30,11 @@ int main(int argc, char *argv[])
     arguments.push_back(nullptr);
     QApplication application(count, arguments.data());
 #ifdef QVO_DESKTOP_ID
+    // One name for the desktop entry, the Wayland app id and the class of the
+    // X11 windows (Qt takes WM_CLASS's class from the application name), so
+    // that docks and task switchers match the windows to the entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral(QVO_DESKTOP_ID));
 #endif
     installFontSubstitutes();
     installStyle();
