@@ -3,8 +3,8 @@
 # read there: the program in bin/, a valid desktop entry, valid AppStream
 # metainfo that points at that entry and tells the truth (content rating,
 # the committed screenshots, a release description), the keys that tie the
-# program's windows to the entry, the icon at every size, and the manual
-# page and copyright file beside them.
+# program's windows to the entry, the icon at every size, a manual page that
+# covers the options, exit status, files and privacy, and the copyright file.
 #
 # usage: check-install.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
@@ -36,6 +36,16 @@ done
 # validate-tree also checks that the entry the metainfo launches is installed.
 # --no-net: the screenshots live on the maker's site.
 appstreamcli validate-tree --no-net "$PREFIX" || fail "appstreamcli validate-tree"
+
+# The manual page: every option --help lists, the exit status, the lock file
+# beside the settings file and the runtime folder it lives in, and what the
+# refer-a-friend form sends.
+man=$(gzip -dc "$PREFIX/share/man/man6/qv-orbalin.6.gz" | sed 's/\\-/-/g')
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$PREFIX/bin/qv-orbalin" --help) || fail "qv-orbalin --help"
+for option in $(grep -o -- ' --*[a-z]*' <<<"$help" | sort -u) '.SH EXIT STATUS' 'qv-orbalin.lock' \
+    '.B XDG_RUNTIME_DIR' 'taf1' '.SH PRIVACY'; do
+    grep -qF -- "$option" <<<"$man" || fail "the manual page does not mention $option"
+done
 
 # What a software centre shows must be true of the program: a content rating
 # that declares the banners, the Donate page and the names and addresses the
