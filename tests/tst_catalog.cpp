@@ -49,6 +49,9 @@ private Q_SLOTS:
     void descriptionRules();
     void ownTextsInTheThirdPerson();
     void trailingBlanks();
+    void checkedFacts_data();
+    void checkedFacts();
+    void variedShapes();
     void descriptionTables();
     void pictures();
 };
@@ -241,6 +244,85 @@ void TestCatalog::trailingBlanks()
     }
     QCOMPARE(oneBlank, 19);
     QCOMPARE(twoBlanks, QStringList({QStringLiteral("Daruma Doll"), QStringLiteral("Pig")}));
+}
+
+void TestCatalog::checkedFacts_data()
+{
+    // What a check against reference works found wrong or doubtful: the text must say what is
+    // sure and must not say again what was wrong.
+    QTest::addColumn<SymbolType>("type");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("says");
+    QTest::addColumn<QStringList>("never");
+    auto list = [](std::initializer_list<const char *> phrases) {
+        QStringList result;
+        for (const char *phrase : phrases)
+            result << QString::fromLatin1(phrase);
+        return result;
+    };
+    auto row = [&](const char *name, SymbolType type, int position, std::initializer_list<const char *> says,
+                   std::initializer_list<const char *> never) {
+        QTest::newRow(name) << type << position << list(says) << list(never);
+    };
+    row("Kokopelli: two figures, blended", SymbolType::NativeAmerican, 5,
+        {"Kookopolo", "plays no flute", "modern blend"}, {"In Hopi and other traditions he"});
+    row("Feathers: a ceremonial object", SymbolType::NativeAmerican, 3,
+        {"Lakota", "not a charm for sale", "federally recognised tribes"}, {"feather charm"});
+    row("Leaf: the medicines as they are", SymbolType::NativeAmerican, 6, {"sweetgrass"},
+        {"three of the four sacred medicines", "dried leaves"});
+    row("Hamsa Hand: khamsa, origin unsettled", SymbolType::Arabian, 2, {"khamsa, Arabic for five", "not settled"},
+        {"from the Arabic word", "far older than Islam"});
+    row("Bindi: north and south", SymbolType::Indian, 4, {"northern India", "in the south girls"},
+        {"it marks a married Hindu woman"});
+    row("Dragon: the Chinese word", SymbolType::Chinese, 6, {"word long (dragon)"}, {"dragon, long,"});
+    row("Horse: one word in pinyin", SymbolType::Chinese, 10, {"ma dao chenggong"}, {"cheng gong"});
+    row("Elephant: not Egyptian lore", SymbolType::Egyptian, 4, {"nothing Egyptian"},
+        {"charm that is believed to bring good luck"});
+    row("3 Keys: the birthday key", SymbolType::English, 1, {"twenty-first birthday"}, {"said to unlock"});
+    row("Four Leaf Clover: the shamrock story", SymbolType::English, 4, {"1726", "three-leaved"},
+        {"Irish lore says"});
+    row("Unicorn: poison detected", SymbolType::English, 10, {"detect and neutralise poison"}, {"cure poison"});
+    row("Wishbone: fork once", SymbolType::English, 11, {"furcula"}, {"forked furcula"});
+}
+
+void TestCatalog::checkedFacts()
+{
+    QFETCH(SymbolType, type);
+    QFETCH(int, position);
+    QFETCH(QStringList, says);
+    QFETCH(QStringList, never);
+    const QString description = text(type, position);
+    for (const QString &phrase : says)
+        QVERIFY2(description.contains(phrase), qPrintable(QStringLiteral("lacks '%1': %2").arg(phrase, description)));
+    for (const QString &phrase : never)
+        QVERIFY2(!description.contains(phrase), qPrintable(QStringLiteral("says '%1': %2").arg(phrase, description)));
+}
+
+void TestCatalog::variedShapes()
+{
+    // Our own paragraphs should not all be cut from one pattern: few open on "The X, a gloss,
+    // is ...", few close on good luck or good fortune, and feng shui is not the answer to every
+    // Chinese symbol.
+    const QRegularExpression glossOpening(
+        QStringLiteral("^(The |A |An )?[\\w' -]+, [^.]*?, (is|are|was|were|has|stands|makes)\\b"));
+    const QRegularExpression luckyEnding(QStringLiteral("good (fortune|luck)\\.?\\s*$"));
+    QStringList openings, endings, fengShui;
+    for (SymbolType type : kAllSymbolTypes) {
+        for (int k = 1; k <= symbolCount(type); ++k) {
+            if (quotedWhole().contains(nameOf(type, k)))
+                continue;
+            const QString description = text(type, k);
+            if (glossOpening.match(description).hasMatch())
+                openings << nameOf(type, k);
+            if (luckyEnding.match(description).hasMatch())
+                endings << nameOf(type, k);
+            if (type == SymbolType::Chinese && description.contains(QLatin1String("feng shui"), Qt::CaseInsensitive))
+                fengShui << nameOf(type, k);
+        }
+    }
+    QVERIFY2(openings.size() <= 10, qPrintable(openings.join(QStringLiteral(", "))));
+    QVERIFY2(endings.size() <= 3, qPrintable(endings.join(QStringLiteral(", "))));
+    QVERIFY2(fengShui.size() <= 2, qPrintable(fengShui.join(QStringLiteral(", "))));
 }
 
 void TestCatalog::descriptionTables()

@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/CommandLine.h"
 #include "app/LostWindowWatcher.h"
 #include "app/Startup.h"
 #include "links/SettingsStore.h"
@@ -12,6 +13,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Before QApplication, which needs a display: --help and --version work
+    // anywhere, and a second copy's message is not shown for them.
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status;
+
     // The platform goes on the command line rather than into the environment,
     // so that the browser and whatever else the program starts choose their
     // own.
@@ -24,7 +30,11 @@ int main(int argc, char *argv[])
     arguments.push_back(nullptr);
     QApplication application(count, arguments.data());
 #ifdef QVO_DESKTOP_ID
+    // One name for the desktop entry, the Wayland app id and the class of the
+    // X11 windows (Qt takes WM_CLASS's class from the application name), so
+    // that docks and task switchers match the windows to the entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(QVO_DESKTOP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral(QVO_DESKTOP_ID));
 #endif
     installFontSubstitutes();
     installStyle();

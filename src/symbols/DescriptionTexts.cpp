@@ -24,35 +24,35 @@
 
 static constexpr const char *const kIndian[] = {
     // 1 Aum
-    "Aum, also written Om, is the sacred syllable of Hinduism, Buddhism and Jainism. The "
-    "Mandukya Upanishad reads its three sounds A, U and M as waking, dreaming and deep "
-    "sleep, and the silence after them as a fourth state beyond all three. It is chanted "
-    "at the start of prayers and rites, and its written sign is set at the head of letters "
-    "and on doorways to invite blessing and good fortune. ",
+    "Hindus, Buddhists and Jains all hold the syllable Aum, also written Om, to be sacred. "
+    "The Mandukya Upanishad reads its three sounds A, U and M as waking, dreaming and deep "
+    "sleep, and the silence after them as a fourth state beyond all three. Chanted at the "
+    "start of prayers and rites, it is also written at the head of letters and over "
+    "doorways, where its sign invites blessing. ",
     // 2 Bell
-    "In Hindu worship a bell, the ghanta, is rung as a devotee enters a temple and during "
-    "aarti, the waving of lamps before the deity. Its clear ring is said to call the "
+    "A devotee entering a Hindu temple rings a bell, the ghanta, and it rings again during "
+    "aarti, the waving of lamps before the deity. Its clear sound is said to call the "
     "attention of the god, to focus the mind of the worshipper and to drive away evil "
-    "spirits. A small brass bell is therefore kept in many household shrines and rung at "
-    "every puja as a sign of auspicious beginnings. ",
+    "spirits. Many household shrines therefore keep a small brass bell that is rung at every "
+    "puja, a sign of auspicious beginnings. ",
     // 3 Betel Leaf (Paan)
-    "The heart-shaped leaf of the betel vine, Piper betle, is offered to the gods in Hindu "
-    "puja and appears in nearly every auspicious ceremony in India, from weddings to "
-    "housewarmings. Betel leaves with areca nut are traditionally given to guests as a "
-    "mark of respect and hospitality, and the fresh green leaf stands for freshness, "
-    "prosperity and lasting good fortune.",
+    "Heart-shaped and glossy, the leaf of the betel vine, Piper betle, is offered to the "
+    "gods in Hindu puja and appears in nearly every auspicious ceremony in India, from "
+    "weddings to housewarmings. Betel leaves with areca nut are traditionally given to "
+    "guests as a mark of respect and hospitality, and a fresh green leaf carries a wish for "
+    "freshness and prosperity.",
     // 4 Bindi or Dot
-    "The bindi, from the Sanskrit bindu, a point or drop, is the dot worn on the forehead "
-    "between the eyebrows, where yogic tradition places the ajna chakra or third eye. "
-    "Traditionally made of red kumkum, it marks a married Hindu woman and is believed to "
-    "sharpen concentration and to guard against bad luck and the evil eye. Today girls and "
-    "unmarried women also wear it as an ornament.",
+    "Worn on the forehead between the eyebrows, where yogic tradition places the ajna chakra "
+    "or third eye, the bindi takes its name from the Sanskrit bindu, a point or drop. In "
+    "much of northern India a red bindi of kumkum marks a married woman, while in the south "
+    "girls have long worn one too. It is believed to sharpen concentration and to guard "
+    "against the evil eye, and today it is also worn simply as an ornament.",
     // 5 Coconut
-    "The coconut, called shriphala, the fruit of the goddess Shri, is offered in Hindu "
+    "Called shriphala, the fruit of the goddess Shri, the coconut is offered in Hindu "
     "temples and broken at the start of new ventures, from opening a shop to buying a new "
     "vehicle. Its hard shell is likened to the ego that must be broken to reveal the pure "
-    "white kernel within, and a whole coconut crowning a water-filled kalash pot stands "
-    "for abundance and the favour of Lakshmi. ",
+    "white kernel within, and a whole coconut crowning a water-filled kalash pot stands for "
+    "abundance and the favour of Lakshmi. ",
     // 6 Conch shells (Shankh)
     "The shankh is the shell of a large sea snail, and a rare shell that coils to the "
     "right is especially prized. The god Vishnu holds the conch Panchajanya in one of his "
@@ -60,11 +60,10 @@ static constexpr const char *const kIndian[] = {
     "start of rituals and festivals is believed to banish evil and announce good fortune, "
     "and keeping one at home is said to win the favour of Lakshmi.",
     // 7 Lamp
-    "The diya, a small clay lamp filled with ghee or oil and lit with a cotton wick, is a "
-    "central symbol of Hindu worship. Its flame stands for knowledge driving away the "
-    "darkness of ignorance. Lighting a lamp at dusk is a daily household rite, and at "
-    "Diwali, the festival of lights, rows of diyas are set out to welcome Lakshmi, the "
-    "goddess of wealth, and the good fortune she brings. ",
+    "Every evening in many Hindu homes a diya is lit: a small clay lamp filled with ghee or "
+    "oil and burning on a cotton wick. Its flame stands for knowledge driving away the "
+    "darkness of ignorance. At Diwali, the festival of lights, rows of diyas are set out in "
+    "houses, shops and streets to welcome Lakshmi, the goddess of wealth. ",
     // 8 Pyramid
     "In modern Vastu practice, small pyramids of copper, brass or crystal are sold in the "
     "belief that they correct faults in the layout of a home and gather positive energy, an "
@@ -78,42 +77,42 @@ static constexpr const char *const kIndian[] = {
     "Strung into malas for counting prayers and sorted by the number of faces, or mukhi, "
     "on the seed, they are worn to calm the mind and protect the wearer.",
     // 10 Swastika
-    "The swastika, from the Sanskrit svastika, conducive to well-being, is one of the oldest "
-    "auspicious signs of India and already appears on seals of the Indus Valley civilisation. "
-    "Hindus and Jains draw it on thresholds, in account books and on wedding invitations, "
-    "often in red, to invite good fortune, and Buddhist art sets it on the footprints of the "
-    "Buddha. Its ancient meaning long predates, and is distinct from, its appropriation by "
-    "the Nazi party.",
+    "Its name comes from the Sanskrit svastika, conducive to well-being, and the swastika is "
+    "one of the oldest auspicious signs of India, already found on seals of the Indus Valley "
+    "civilisation. Hindus and Jains draw it on thresholds, in account books and on wedding "
+    "invitations, often in red, and Buddhist art sets it on the footprints of the Buddha. "
+    "This ancient meaning long predates, and is distinct from, its appropriation by the Nazi "
+    "party.",
     // 11 Tulsi
-    "Tulsi, or holy basil (Ocimum tenuiflorum), is revered in Hinduism as an earthly form "
-    "of the goddess Tulsi, beloved of Vishnu. Many Hindu homes grow it in a raised pot "
-    "called a tulsi vrindavan in the courtyard, water it and walk around it every day, and "
-    "its leaves are offered in the worship of Vishnu and Krishna. The plant is believed to "
-    "purify the home and bring health and good fortune. ",
+    "Hindus revere tulsi, or holy basil (Ocimum tenuiflorum), as an earthly form of the "
+    "goddess Tulsi, beloved of Vishnu. Many homes grow it in a raised pot called a tulsi "
+    "vrindavan in the courtyard, water it and walk around it every day, and its leaves are "
+    "offered in the worship of Vishnu and Krishna. The plant is believed to purify the house "
+    "it grows beside. ",
     // 12 Wheel
-    "The wheel, or chakra, is an ancient Indian symbol of time, order and righteous law. "
-    "The first sermon of the Buddha is called setting in motion the wheel of dharma, and "
-    "the 24-spoked Ashoka Chakra from the lion capital at Sarnath stands at the centre of "
-    "the national flag of India. In Hindu art Vishnu carries the spinning Sudarshana "
-    "Chakra, and the wheel is a sign of progress and good fortune.",
+    "Time, order and righteous law are all bound up in the wheel, or chakra, an ancient "
+    "Indian symbol. The first sermon of the Buddha is called setting in motion the wheel of "
+    "dharma, and the 24-spoked Ashoka Chakra from the lion capital at Sarnath stands at the "
+    "centre of the national flag of India. In Hindu art Vishnu carries the spinning discus "
+    "Sudarshana Chakra as his weapon.",
 };
 static_assert(std::size(kIndian) == 12);
 
 static constexpr const char *const kChinese[] = {
     // 1 Bamboo
-    "Bamboo bends in the wind without breaking and stays green through winter, so in China it "
-    "stands for resilience, integrity and long life, and it is one of the Three Friends of "
-    "Winter with the pine and the plum. Its hollow stem is a sign of humility. The lucky "
-    "bamboo sold for homes today is in fact a Dracaena, and feng shui reads the luck it "
-    "brings from the number of its stalks. ",
+    "Bamboo bends in the wind without breaking and stays green through winter, so in China "
+    "it stands for resilience, integrity and long life, and it is one of the Three Friends "
+    "of Winter with the pine and the plum. Its hollow stem is a sign of humility. The lucky "
+    "bamboo sold in pots today is in fact no bamboo at all but a Dracaena, a plant of "
+    "central Africa. ",
     // 2 Bat
     "Fu symbol : " FU_TEXT,
     // 3 Butterfly
-    "In Chinese the butterfly, hudie, is a symbol of joy, love and long life, since die "
-    "sounds like a word for a person of seventy or eighty years. A pair of butterflies "
-    "stands for a happy marriage, an image tied to the tale of the Butterfly Lovers, Liang "
-    "Shanbo and Zhu Yingtai, whose spirits rose from their grave as two butterflies, and "
-    "butterflies often decorate wedding gifts and embroidery. ",
+    "Die, the second syllable of hudie, butterfly, sounds like a word for a person of "
+    "seventy or eighty years, so in China the butterfly is a symbol of joy, love and long "
+    "life. A pair of butterflies stands for a happy marriage, an image tied to the tale of "
+    "the Butterfly Lovers, Liang Shanbo and Zhu Yingtai, whose spirits rose from their grave "
+    "as two butterflies, and butterflies often decorate wedding gifts and embroidery. ",
     // 4 Crab
     "This is a status symbol. It is said to bring about prosperity and happiness. It is "
     "also said to increase fertility.",
@@ -124,31 +123,31 @@ static constexpr const char *const kChinese[] = {
     "elder. Under the Ming and Qing dynasties a crane was embroidered on the rank badge of "
     "the highest civil officials, so it also signifies high office.",
     // 6 Dragon
-    "The Chinese dragon, long, is a benevolent creature that rules water, rain and rivers, "
-    "unlike the fire-breathing monster of European legend. It became the emblem of the "
-    "emperor and is one of the twelve animals of the Chinese zodiac. Dragon dances at the "
-    "New Year are held to drive off evil and bring good luck, and people born in a dragon "
+    "The Chinese word long (dragon) names a benevolent creature that rules water, rain and "
+    "rivers, quite unlike the fire-breathing monster of European legend. The dragon became "
+    "the emblem of the emperor and is one of the twelve animals of the Chinese zodiac. "
+    "Dragon dances at the New Year are held to drive off evil, and people born in a dragon "
     "year are thought to be strong, lucky and successful. ",
     // 7 Fu Symbol
     FU_TEXT,
     // 8 Gold Fish
-    "Goldfish were first bred for their colour in China more than a thousand years ago from a "
-    "wild crucian carp. The word for fish, yu, sounds like the word for surplus, and jinyu, goldfish, "
-    "sounds like gold and jade, so goldfish stand for abundance. In feng shui an aquarium of "
-    "goldfish, often eight gold and one black, is thought to draw money while the black fish "
-    "absorbs bad luck.",
+    "Goldfish were first bred for their colour in China more than a thousand years ago from "
+    "a wild crucian carp. The word for fish, yu, sounds like the word for surplus, and "
+    "jinyu, goldfish, sounds like gold and jade, so goldfish stand for abundance. A pair of "
+    "golden fish is one of the eight auspicious symbols of Buddhism, and New Year prints of "
+    "a child holding a fish among lotus flowers wish a family surplus year after year.",
     // 9 Gold Ingots
     "Silver and gold ingots, yuanbao, served as money in imperial China, and the boat-shaped "
     "ingot with raised ends and a rounded centre is the form most often shown. Caishen, the "
     "god of wealth, is pictured holding one. At the Spring Festival, when he is welcomed on "
-    "the fifth day, replica ingots are set out and paper ones are folded as offerings, and in "
-    "feng shui ingots are placed in homes and shops to attract wealth. ",
+    "the fifth day, replica ingots are set out and paper ones are folded as offerings, and "
+    "dumplings shaped like ingots are eaten for wealth in the year ahead. ",
     // 10 Horse
     "In China the horse stands for speed, perseverance and success, and the saying ma dao "
-    "cheng gong, success on the arrival of the horse, is a common wish for a quick "
+    "chenggong, success on the arrival of the horse, is a common wish for a quick "
     "achievement. It is the seventh animal of the Chinese zodiac. The galloping horses of Xu "
-    "Beihong made it a favourite subject of modern Chinese painting, and in feng shui a horse "
-    "figure is set up as a wish for fame and advancement.",
+    "Beihong made it a favourite subject of modern Chinese painting, and a picture of "
+    "galloping horses is a common gift for someone starting out in business.",
     // 11 Jade
     "Jade, yu, has been carved in China since Neolithic times, and the Book of Rites has "
     "Confucius compare its qualities to the virtues of a gentleman. It stands for purity, "
@@ -168,17 +167,16 @@ static constexpr const char *const kChinese[] = {
     "fragrance even when it grows unseen in a deep forest. A flowering orchid is a favourite "
     "gift at the Lunar New Year as a sign of elegance and prosperity. ",
     // 14 Phoenix
-    "The fenghuang, the Chinese phoenix, is a mythical bird said to appear only in times "
-    "of peace and good government. Unlike the phoenix of the West it is not reborn from "
+    "Said to appear only in times of peace and good government, the fenghuang, or Chinese "
+    "phoenix, is a mythical bird that, unlike the phoenix of the West, is not reborn from "
     "fire. As the emblem of the empress it was paired with the dragon of the emperor, and "
     "the dragon and phoenix together remain a symbol of a happy marriage, shown on wedding "
-    "decorations to wish the couple harmony and good fortune.",
+    "decorations to wish the couple harmony.",
     // 15 Three Legged Toad
-    "The three-legged toad, Jin Chan or the golden toad, is a popular Chinese charm for "
-    "wealth. It is usually shown sitting on a heap of coins with a coin in its mouth. Legend "
-    "says it was tamed by the Taoist immortal Liu Hai, who lured it out of a well with a "
-    "string of gold coins. Feng shui places it near the entrance facing into the room, so "
-    "that it brings money in rather than out.",
+    "Sitting on a heap of coins with one more in its mouth, the three-legged toad, Jin Chan, "
+    "is a popular Chinese charm for wealth. Legend says it was tamed by the Taoist immortal "
+    "Liu Hai, who lured it out of a well with a string of gold coins. Feng shui places it "
+    "near the entrance facing into the room, so that it brings money in rather than out.",
     // 16 Tortoise
     "The tortoise is one of the Four Benevolent Animals of Chinese lore, with the dragon, "
     "phoenix and qilin, and stands for longevity, endurance and stability. In myth the "
@@ -192,38 +190,38 @@ static constexpr const char *const kChinese[] = {
     "its cargo of prosperity, and it is a common gift for the opening of a new business.",
     // 18 Yin Yang
     "The yin yang symbol, the taijitu, shows two interlocking halves, one dark and one "
-    "light, each holding a dot of the other. Yin is the dark, cool, receptive side and "
-    "yang the bright, warm, active side, and neither exists without the other. In Taoist "
-    "thought and traditional Chinese medicine balance between them means health and "
-    "harmony, so the sign is worn as a charm for balance and good fortune.",
+    "light, each holding a dot of the other. Yin is the dark, cool, receptive side and yang "
+    "the bright, warm, active side, and neither exists without the other. In Taoist thought "
+    "and traditional Chinese medicine balance between them means health and harmony, and the "
+    "sign is worn as a reminder of that balance.",
 };
 static_assert(std::size(kChinese) == 18);
 
 static constexpr const char *const kJapanese[] = {
     // 1 Beckoning Cat
-    "The maneki-neko, or beckoning cat, is a figurine of a seated cat with one paw raised "
-    "in the Japanese gesture that calls someone in. A raised right paw is said to invite "
-    "money and a raised left paw to invite customers, so it stands at the entrances of "
-    "shops and restaurants. One legend ties it to the Gotokuji temple in Tokyo, where a "
-    "cat beckoned a passing lord inside just before a storm broke.",
+    "Shops and restaurants across Japan keep a maneki-neko, or beckoning cat, by the door: a "
+    "figurine of a seated cat with one paw raised in the Japanese gesture that calls someone "
+    "in. A raised right paw is said to invite money and a raised left paw customers. One "
+    "legend ties it to the Gotokuji temple in Tokyo, where a cat beckoned a passing lord "
+    "inside just before a storm broke.",
     // 2 Benten
-    "Benten, or Benzaiten, is the only goddess among the Seven Lucky Gods of Japan. She "
+    "The only goddess among the Seven Lucky Gods of Japan is Benten, or Benzaiten. She "
     "derives from the Hindu river goddess Sarasvati and is the patron of music, eloquence, "
-    "learning, art and flowing water. She is shown playing the biwa, a Japanese lute, and "
-    "is often enshrined on islands and beside ponds, as at Enoshima, where people pray to "
-    "her for talent, beauty and wealth. ",
+    "learning, art and flowing water. She is shown playing the biwa, a Japanese lute, and is "
+    "often enshrined on islands and beside ponds, as at Enoshima, where people pray to her "
+    "for talent, beauty and wealth. ",
     // 3 Bishamon
-    "Bishamon, or Bishamonten, is the warrior among the Seven Lucky Gods. Derived from "
-    "Vaisravana, the Buddhist guardian king of the north, he wears armour and holds a "
-    "spear in one hand and a small pagoda in the other. He protects the righteous, "
-    "punishes evildoers and guards the treasure of the Buddhist law, and he is prayed to "
-    "for victory, protection and wealth.",
+    "Clad in armour, with a spear in one hand and a small pagoda in the other, Bishamon, or "
+    "Bishamonten, is the warrior among the Seven Lucky Gods. He derives from Vaisravana, the "
+    "Buddhist guardian king of the north. He protects the righteous, punishes evildoers and "
+    "guards the treasure of the Buddhist law, and he is prayed to for victory, protection "
+    "and wealth.",
     // 4 Daikokuten
-    "Daikokuten, one of the Seven Lucky Gods, is the god of wealth, farming and the "
-    "kitchen. Derived from the Hindu Mahakala and merged with the native god Okuninushi, "
-    "he is shown as a smiling, stout figure standing on two bales of rice, with a sack of "
-    "treasures over his shoulder and a magic mallet that showers wealth on his "
-    "worshippers. Rats, his messengers, often keep him company.",
+    "Wealth, farming and the kitchen are the domain of Daikokuten, one of the Seven Lucky "
+    "Gods. Derived from the Hindu Mahakala and merged with the native god Okuninushi, he is "
+    "shown as a smiling, stout figure standing on two bales of rice, with a sack of "
+    "treasures over his shoulder and a magic mallet that showers wealth on his worshippers. "
+    "Rats, his messengers, often keep him company.",
     // 5 Daruma Doll
     "The Daruma doll is a round, hollow papier-mache figure modelled on Bodhidharma, the "
     "legendary founder of Zen, who is said to have meditated so long that he lost the use "
@@ -246,11 +244,11 @@ static constexpr const char *const kJapanese[] = {
     "He is the God of good luck, happiness and money. He also protects us from all evils "
     "and gives us a long life.",
     // 9 Laughing Buddha
-    "The Laughing Buddha, known in Japan as Hotei, is the cheerful, fat, bald monk among the "
+    "Known in Japan as Hotei, the Laughing Buddha is the cheerful, fat, bald monk among the "
     "Seven Lucky Gods. He is based on Budai, a wandering Chinese Chan monk of the tenth "
-    "century who carried his few belongings in a cloth sack, and he came to be seen as a form "
-    "of Maitreya, the Buddha to come. Rubbing his big belly is said to bring good luck, and "
-    "he stands for contentment and plenty.",
+    "century who carried his few belongings in a cloth sack, and he came to be seen as a "
+    "form of Maitreya, the Buddha to come. Rubbing his big belly is said to bring good luck, "
+    "and he stands for contentment and plenty.",
     // 10 Tanuki
     "He is said to be the god of food. He is also a symbol of good luck. They are "
     "considered to be symbols of fertility.",
@@ -279,16 +277,16 @@ static constexpr const char *const kEgyptian[] = {
     "Asclepius.",
     // 4 Elephant
     "Elephants roamed the Nile lands in prehistoric times and appear in Egyptian rock art "
-    "and on early pottery, and the island of Elephantine at Aswan was called Abu, "
-    "elephant, perhaps for the ivory trade that passed through it. Ivory was carved into "
-    "combs, amulets and figurines. Today an elephant with its trunk raised is a popular "
-    "charm that is believed to bring good luck, strength and wisdom.",
+    "and on early pottery, and the island of Elephantine at Aswan was called Abu, elephant, "
+    "perhaps for the ivory trade that passed through it. Ivory was carved into combs, "
+    "amulets and figurines. The elephant charm with its trunk raised for luck, though, is "
+    "modern charm lore with nothing Egyptian in it.",
     // 5 Eye of Horus
-    "The Eye of Horus, or wedjat, is an ancient Egyptian symbol of protection, royal power "
-    "and good health. In myth Horus lost his left eye in his battle with Seth for the "
-    "throne of Osiris, and Thoth, or in some versions Hathor, restored and healed it, so "
-    "the eye came to stand for healing and wholeness. It was one of the most common "
-    "amulets, worn by the living and placed with mummies to protect them.",
+    "Among the most common amulets of ancient Egypt was the Eye of Horus, or wedjat, a sign "
+    "of protection, royal power and good health. In myth Horus lost his left eye in his "
+    "battle with Seth for the throne of Osiris, and Thoth, or in some versions Hathor, "
+    "restored and healed it, so the eye came to stand for healing and wholeness. The living "
+    "wore it, and it was placed with mummies to protect them.",
     // 6 Isis
     "Isis was one of the great goddesses of ancient Egypt, the wife of Osiris and the "
     "mother of Horus. After Seth killed Osiris she gathered his body and by her magic "
@@ -313,11 +311,11 @@ static_assert(std::size(kEgyptian) == 8);
 
 static constexpr const char *const kEnglish[] = {
     // 1 3 Keys
-    "Three keys worn together make a charm said to unlock the doors to health, wealth and "
-    "love. Keys have long stood for power, knowledge and access: in Christian art Saint Peter "
+    "Keys have long stood for power, knowledge and access: in Christian art Saint Peter "
     "holds the keys of heaven, and a ceremonial key to a city is given as an honour. In "
-    "Britain a key was the traditional gift for a twenty-first birthday, when the young adult "
-    "got the key of the door.",
+    "Britain a key was the traditional gift for a twenty-first birthday, when the young "
+    "adult got the key of the door. Today three keys worn together are sold as a charm for "
+    "health, wealth and love.",
     // 2 Acorn
     "The acorn is the seed of the oak, a tree sacred to the Norse god Thor and thought to "
     "attract lightning. Keeping an acorn on a windowsill was said to protect a house from "
@@ -333,8 +331,9 @@ static constexpr const char *const kEnglish[] = {
     // 4 Four Leaf Clover
     "Four-leafed clovers are believed to be very lucky for their rarity.       Most clover "
     "leaves have three leaflets, and only about one leaf in 5,000 to 10,000 grows a fourth. "
-    "By tradition the four leaves stand for faith, hope, love and luck, and Irish lore says "
-    "that Saint Patrick used the three-leaved shamrock to explain the Holy Trinity.",
+    "By tradition the four leaves stand for faith, hope, love and luck. Saint Patrick's use "
+    "of the shamrock to explain the Holy Trinity, a story first recorded in 1726, concerns "
+    "the ordinary three-leaved kind.",
     // 5 Horseshoe
     "A horseshoe nailed over a door is one of the oldest English good luck charms. Iron "
     "was believed to repel witches and evil spirits, and legend says Saint Dunstan, a "
@@ -342,11 +341,11 @@ static constexpr const char *const kEnglish[] = {
     "Devil and freed him only on his promise never to enter a house with a horseshoe above "
     "the door. Hung points up, it is said to hold the luck in. ",
     // 6 Ladybug
-    "The ladybug, called the ladybird in Britain, is a small spotted beetle named after the "
+    "Called the ladybird in Britain, the ladybug is a small spotted beetle named after the "
     "Virgin Mary, Our Lady, to whom farmers are said to have prayed for help against pests. "
-    "These beetles eat aphids, so their arrival was welcome. A ladybird that lands on someone "
-    "is thought to bring luck and killing one bad luck, and the number of its spots was once "
-    "said to foretell how many happy months lay ahead.",
+    "These beetles eat aphids, so their arrival was welcome. A ladybird that lands on "
+    "someone is thought to bring luck and killing one bad luck, and the number of its spots "
+    "was once said to foretell how many happy months lay ahead.",
     // 7 Old Boot
     "Old shoes and boots were long thought to carry good luck and to keep away evil. Worn "
     "single shoes have been found hidden in the walls and chimneys of many old English "
@@ -366,17 +365,17 @@ static constexpr const char *const kEnglish[] = {
     "widely in the United States through the African American folk magic tradition known "
     "as hoodoo, and it is still sold on key rings.",
     // 10 Unicorn
-    "The unicorn, pictured as a white horse with a single spiralled horn, stands for purity, "
-    "grace and strength. Medieval writers held that its horn could cure poison, and narwhal "
-    "tusks were sold in Europe as unicorn horns. It is the emblem of Scotland and supports "
-    "the royal coat of arms of the United Kingdom beside the lion of England, and it is "
-    "widely taken as a charm of good fortune.",
+    "Pictured as a white horse with a single spiralled horn, the unicorn stands for purity, "
+    "grace and strength. Medieval writers held that its horn could detect and neutralise "
+    "poison, and narwhal tusks were sold in Europe as unicorn horns. It is the emblem of "
+    "Scotland and supports the royal coat of arms of the United Kingdom beside the lion of "
+    "England.",
     // 11 Wishbone
-    "The wishbone is the forked furcula of a chicken or turkey. By an old custom two "
-    "people each take one end of the dried bone and pull until it breaks, and the one left "
-    "holding the larger piece makes a wish. The custom is often traced, on slight "
-    "evidence, to Etruscan and Roman bird divination, and in English-speaking homes it "
-    "follows the Christmas or Thanksgiving meal as a bringer of luck. ",
+    "A bird's wishbone, the furcula, is formed where its two collarbones join. By an old "
+    "custom two people each take one end of the dried bone of a chicken or turkey and pull "
+    "until it breaks, and the one left holding the larger piece makes a wish. The custom is "
+    "often traced, on slight evidence, to Etruscan and Roman bird divination, and in "
+    "English-speaking homes it follows the Christmas or Thanksgiving meal. ",
     // 12 Wood
     "Back In many pagan traditions, the tree was considered as a symbol of life, "
     "immortality, fertility, growth and prosperity. One popular explanation of the saying "
@@ -391,12 +390,12 @@ static constexpr const char *const kArabian[] = {
     "This is a symbol of intelligence. This brings in good luck. These strong and happy "
     "animals inspire people to strive harder and fight against all odds.",
     // 2 Hamsa Hand
-    "The hamsa, from the Arabic word for five, is an amulet in the shape of an open hand, "
-    "often with an eye in the palm, hung in homes and worn across North Africa and the Middle "
-    "East to ward off the evil eye. Hand amulets of this kind are far older than Islam. In "
-    "Muslim folk tradition, above all in the Maghreb, it is called the Hand of Fatima, after "
-    "the daughter of the Prophet Muhammad, though many Muslims reject amulets. Some Jews call "
-    "it the Hand of Miriam.",
+    "Its name comes from khamsa, Arabic for five; hamsa is the Hebrew and English form. The "
+    "amulet is an open hand, often with an eye in the palm, hung in homes and worn across "
+    "North Africa and the Middle East against the evil eye. An origin before Islam is "
+    "suggested but not settled. In Muslim folk tradition, above all in the Maghreb, it is "
+    "the Hand of Fatima, after the daughter of the Prophet Muhammad, though many Muslims "
+    "reject amulets. Some Jews call it the Hand of Miriam.",
 };
 static_assert(std::size(kArabian) == 2);
 
@@ -406,26 +405,26 @@ static constexpr const char *const kNativeAmerican[] = {
     // 2 Crossed Arrows
     "Arrow: " ARROW_TEXT,
     // 3 Feathers
-    "Feathers, above all those of the eagle, are sacred to many Native American peoples. "
-    "Among the Lakota and other Plains nations the eagle, held to fly higher than any other "
-    "bird, is seen as a messenger to the Creator, and an eagle feather is given to honour "
-    "bravery and handled with great care. A feather charm is believed to carry its keeper's "
-    "prayers to the Creator and to bring honour, trust, strength and protection.",
+    "Many Native American peoples hold feathers sacred, above all those of the eagle. Among "
+    "the Lakota and other Plains nations the eagle, held to fly higher than any other bird, "
+    "is seen as a messenger to the Creator, and an eagle feather is given to honour bravery "
+    "and handled with great care. It is a ceremonial object, not a charm for sale: in the "
+    "United States only enrolled members of federally recognised tribes may possess eagle "
+    "feathers.",
     // 4 Fence
     "Your good luck will guarded by the fence.",
     // 5 Kokopelli Charm
-    "Kokopelli is a humpbacked flute player who appears in the rock art of the American "
-    "Southwest from more than a thousand years ago, notably among the Ancestral Puebloans. "
-    "In Hopi and other traditions he is linked with fertility, rain, the harvest, music "
-    "and mischief, and he was said to travel from village to village carrying seeds or "
-    "songs. Today his dancing figure is a charm for joy and good luck.",
+    "A humpbacked flute player appears in the rock art of the American Southwest from more "
+    "than a thousand years ago, notably among the Ancestral Puebloans. The Hopi katsina "
+    "Kookopolo is another figure, a humpbacked bringer of fertility who plays no flute. The "
+    "dancing flute player sold today as Kokopelli is a modern blend of the two, and as a "
+    "charm he stands for music, merriment and mischief.",
     // 6 Leaf
     "Modern charts of Native American symbols give the leaf as a sign of wealth and plenty. "
-    "Among the Anishinaabe of the Great Lakes, three of the four sacred medicines are used as "
-    "dried leaves: "
+    "The Anishinaabe of the Great Lakes name four sacred medicines, all of them plants: "
     "tobacco, the first plant the Creator gave the people, is offered in thanks and with "
-    "every prayer, and sage and cedar are burned to purify people and homes. As a charm, a "
-    "leaf is a wish for prosperity, good health and renewal.",
+    "every prayer, and sage, cedar and sweetgrass are burned to cleanse people and places. "
+    "As a charm, a leaf is a wish for prosperity, good health and renewal.",
     // 7 Mountain
     "This is a symbol of abundance.",
     // 8 Rain Cloud

@@ -21,7 +21,14 @@ QIcon applicationIcon()
     // icon to Qt's pixmap cache, which keeps its pictures under a key of their
     // own; with a new result window on every draw that cache grew by one icon
     // per draw until it was full.
-    static const QIcon icon(QStringLiteral(":/icon/qv-orbalin-32.png"));
+    // The 32 x 32 picture is the program's own; the other sizes are those of
+    // the desktop icon, which docks and task switchers show larger or smaller.
+    static const QIcon icon = [] {
+        QIcon sizes(QStringLiteral(":/icon/qv-orbalin-32.png"));
+        for (int size : {16, 24, 48, 64, 128, 256})
+            sizes.addFile(QStringLiteral(":/icon/hicolor/%1x%1/apps/qv-orbalin.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }
 

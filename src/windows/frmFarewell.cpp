@@ -194,7 +194,9 @@ void frmFarewell::Form_Load()
 
     const frmLauncher *launcher = m_app.forms().launcherIfLoaded();
     const QPixmap icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon().pixmap(32, 32);
-    setWindowIcon(QIcon(icon));
+    // The launcher's picture is the 32 x 32 size of the window icon, which
+    // carries the larger and smaller sizes as well.
+    setWindowIcon(applicationIcon());
     // The box keeps its designed size; the icon sits in its top-left corner.
     m_picFarewellIcon->setPixmap(icon);
     m_picFarewellIcon->setAccessibleName(kApplicationIconName);

@@ -10,9 +10,12 @@
 #   hands over to the farewell window, a top-level window of its own, shown on
 #   top; closing that ends the program with status 0;
 #
+#   its windows carry the desktop entry's name as their class and the icon in
+#   every size, and it ends the launch feedback it was started with;
+#
 #   started where only the Wayland display is offered, it runs natively: the
 #   compositor shows its main window, frames exactly their colour, where the
-#   compositor decides.
+#   compositor decides, and its app id is the desktop entry's name.
 #
 # weston has no input devices here, so windows are closed the way the
 # compositor's close button closes them, with WM_DELETE_WINDOW.
@@ -85,10 +88,44 @@ wait_for $TIMEOUT eval "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window i
 need xmessage
 xmessage -timeout 1 -geometry 200x50+300+300 'first window' >/dev/null 2>&1 || true
 
+# The desktop entry's name, which the windows must carry as their class (X11)
+# and app id (Wayland) for a dock to match them to the entry.
+app_id=$(basename "$(ls "$PREFIX"/share/applications/*.QVOrbalin.desktop)" .desktop)
+
+# identity WINDOW WHAT: the window's WM_CLASS is the program's name and the
+# entry's, and its icon comes in every size the desktop icon does.
+identity() {
+    local class sizes
+    class=$(xprop -id "$1" WM_CLASS)
+    echo "   $class"
+    [ "$class" = "WM_CLASS(STRING) = \"qv-orbalin\", \"$app_id\"" ] || fail "$2: WM_CLASS is not the desktop entry's"
+    sizes=$(xprop -len 4000000 -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' |
+        sort -n | tr '\n' ' ')
+    echo "   _NET_WM_ICON: $sizes"
+    [ "$sizes" = "16x16 24x24 32x32 48x48 64x64 128x128 256x256 " ] || fail "$2: the window icon has sizes '$sizes'"
+}
+
 # --- through XWayland --------------------------------------------------------
+# Started with launch feedback, as a desktop starts an entry that asks for it;
+# the program ends the feedback itself with a message to the root window.
+need xev
+xev -root -event property >"$WORK/xev.log" 2>&1 &
+STOP_PIDS+=($!)
+# xev watches once it reports a change of a root window property.
+mark_seen() {
+    xprop -root -f _QVO_MARK 8s -set _QVO_MARK x
+    grep -q _QVO_MARK "$WORK/xev.log"
+}
+wait_for $TIMEOUT mark_seen || fail "xev does not watch the root window"
+export DESKTOP_STARTUP_ID=qvo-wayland-test_TIME0
 start_program
+unset DESKTOP_STARTUP_ID
 wait_window $MAIN_W "the main window on the X display (the program did not choose XWayland)"
 main=$(window_of_width $MAIN_W)
+
+step "checking the main window's class, icon and launch feedback"
+identity "$main" "the main window"
+wait_for $TIMEOUT grep -q '_NET_STARTUP_INFO_BEGIN' "$WORK/xev.log" || fail "the program never ended its launch feedback"
 
 step "checking that the main window is centred on the screen"
 # centred WINDOW: whether the window's centre is the screen's; the window
@@ -116,6 +153,7 @@ step "closing the main window"
 "$PROBE" "$main" close || fail "could not ask the main window to close"
 wait_window $FAREWELL_W "the farewell window"
 farewell=$(window_of_width $FAREWELL_W)
+identity "$farewell" "the farewell window"
 
 step "checking the farewell window: centred, a top-level window of its own, on top"
 wait_for $TIMEOUT centred "$farewell" || fail "the farewell window's centre lies $dx,$dy pixels from the screen's"
@@ -138,7 +176,10 @@ ended_with 0
 # --- natively ------------------------------------------------------------------
 step "starting it again where only the Wayland display is offered"
 unset DISPLAY
+# The protocol log shows the app id the compositor is given.
+export WAYLAND_DEBUG=client
 start_program
+unset WAYLAND_DEBUG
 # The purple body of the main window, 563 x 289 pixels, wherever the
 # compositor put it; nothing else on the screen is that purple.
 native_main() {
@@ -150,4 +191,8 @@ native_main() {
 }
 on_screen "the compositor does not show the natively running main window" native_main
 app_running || fail "the program ended on its own"
+step "checking the app id it gives the compositor"
+ids=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\([^"]*\)").*/\1/p' "$WORK/app.log" | sort -u)
+echo "   set_app_id: $ids"
+[ "$ids" = "$app_id" ] || fail "the app id is '$ids', not the desktop entry's $app_id"
 echo "wayland: passed"
