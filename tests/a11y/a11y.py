@@ -26,13 +26,9 @@ Every wait has a deadline; whatever the test started is stopped by its process
 id when it ends, passed or failed. Exits 1 when a check failed.
 """
 
-import argparse
 import json
-import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 from atspisession import *  # noqa: F401,F403  the session, the waits and the reading
 
@@ -181,15 +177,7 @@ def close_farewell(session, app):
 # --- main --------------------------------------------------------------------------------------------------------
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir")
-    parser.add_argument("--prefix")
-    parser.add_argument("--site-address", required=True)
-    parser.add_argument("--catalog-texts", required=True)
-    args = parser.parse_args()
-    if not (args.build_dir or args.prefix):
-        parser.error("--build-dir or --prefix is needed")
+    args = parse_arguments(__doc__)
     missing = check_tools()
     if missing:
         print("FAIL:", missing, file=sys.stderr)
@@ -202,14 +190,8 @@ def main():
         print("FAIL: the catalog lists %d Arabian symbols, not 2" % len(arabian_texts), file=sys.stderr)
         return 1
 
-    work = tempfile.mkdtemp(prefix="qvo-a11y.")
-    session = Session(work)
-    try:
-        prefix, exec_line, command = installed_command(session, args.cmake, args.build_dir, args.prefix)
-        session.env, urls = private_environment(work, prefix)
-        require(shutil.which(command[0], path=session.env["PATH"]) == os.path.join(prefix, "bin", "qv-orbalin"),
-                "Exec=%s does not start the installed program" % exec_line)
-
+    def walk(session):
+        command, exec_line, urls = start_installed(session, args)
         step("starting Xvfb, openbox, a session bus and the accessibility bus")
         start_display(session)
         start_buses(session)
@@ -229,19 +211,8 @@ def main():
                     "Esc did not close the result window")
         check_enter_in_the_form(session, app, urls)
         close_farewell(session, app)
-    except Fatal as error:
-        failures.append(str(error))
-        print("FAIL:", error, flush=True)
-    finally:
-        session.stop()
-        if failures:
-            session.logs()
-        shutil.rmtree(work, ignore_errors=True)
-    if failures:
-        print("a11y: %d checks failed" % len(failures))
-        return 1
-    print("a11y: passed")
-    return 0
+
+    return run("a11y", walk)
 
 
 if __name__ == "__main__":

@@ -5,12 +5,14 @@ reads it. Every wait has a deadline; whatever a test starts is stopped by its
 process id when it ends.
 """
 
+import argparse
 import os
 import re
 import select
 import shlex
 import shutil
 import subprocess
+import tempfile
 import time
 
 TIMEOUT = 20  # seconds, for any one thing to happen
@@ -313,3 +315,46 @@ def installed_command(session, cmake, build_dir, prefix):
         exec_line = next(line[5:].strip() for line in entry if line.startswith("Exec="))
     command = [word for word in shlex.split(exec_line) if not re.fullmatch(r"%[A-Za-z]", word)]
     return prefix, exec_line, command
+
+
+def parse_arguments(doc):
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--build-dir")
+    parser.add_argument("--prefix")
+    parser.add_argument("--site-address", required=True)
+    parser.add_argument("--catalog-texts", required=True)
+    args = parser.parse_args()
+    if not (args.build_dir or args.prefix):
+        parser.error("--build-dir or --prefix is needed")
+    return args
+
+
+def start_installed(session, args):
+    """The private environment and the installed program's command; returns it, its Exec line and the address log."""
+    prefix, exec_line, command = installed_command(session, args.cmake, args.build_dir, args.prefix)
+    session.env, urls = private_environment(session.work, prefix)
+    require(shutil.which(command[0], path=session.env["PATH"]) == os.path.join(prefix, "bin", "qv-orbalin"),
+            "Exec=%s does not start the installed program" % exec_line)
+    return command, exec_line, urls
+
+
+def run(name, walk):
+    """Runs walk(session) in a session of its own and stops all it started; the test's exit status."""
+    work = tempfile.mkdtemp(prefix="qvo-%s." % name)
+    session = Session(work)
+    try:
+        walk(session)
+    except Fatal as error:
+        failures.append(str(error))
+        print("FAIL:", error, flush=True)
+    finally:
+        session.stop()
+        if failures:
+            session.logs()
+        shutil.rmtree(work, ignore_errors=True)
+    if failures:
+        print("%s: %d checks failed" % (name, len(failures)))
+        return 1
+    print("%s: passed" % name)
+    return 0

@@ -28,14 +28,12 @@ Every wait is for something spoken, with a deadline; whatever the test started
 is stopped by its process id when it ends. Exits 1 when a check failed.
 """
 
-import argparse
 import json
 import os
 import re
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 from atspisession import *  # noqa: F401,F403  the session, the waits and the reading
@@ -361,31 +359,19 @@ def refer_a_friend(listener, urls):
 # --- main --------------------------------------------------------------------------------------------------------
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir")
-    parser.add_argument("--prefix")
-    parser.add_argument("--site-address", required=True)
-    parser.add_argument("--catalog-texts", required=True)
-    args = parser.parse_args()
-    if not (args.build_dir or args.prefix):
-        parser.error("--build-dir or --prefix is needed")
+    args = parse_arguments(__doc__)
     missing = check_tools("orca", "speech-dispatcher", "espeak-ng")
     if missing:
         print("FAIL:", missing, file=sys.stderr)
         return 1
     egyptian, indian = catalog(args.catalog_texts, 3), catalog(args.catalog_texts, 0)
 
-    work = tempfile.mkdtemp(prefix="qvo-orca.")
-    session = Session(work)
-    try:
-        prefix, exec_line, command = installed_command(session, args.cmake, args.build_dir, args.prefix)
-        session.env, urls = private_environment(work, prefix)
+    def walk(session):
+        command, exec_line, urls = start_installed(session, args)
         step("starting Xvfb, openbox, the buses, speech-dispatcher and Orca")
         start_display(session)
         start_buses(session)
-        speech = start_speech(session)
-        listener = Listener(session, speech)
+        listener = Listener(session, start_speech(session))
 
         step("starting '%s'" % exec_line)
         session.app = session.start("app", command, env=session.env)
@@ -401,22 +387,8 @@ def main():
         except subprocess.TimeoutExpired:
             raise Fatal("the program did not end")
         check(status == 0, "the program ended with status %d" % status)
-    except Fatal as error:
-        failures.append(str(error))
-        print("FAIL:", error, flush=True)
-    finally:
-        session.stop()
-        if failures:
-            session.logs()
-            debug = os.path.join(work, "orca-debug.out")
-            if os.path.exists(debug):
-                shutil.copy(debug, os.path.join(tempfile.gettempdir(), "qvo-orca-failed-debug.out"))
-        shutil.rmtree(work, ignore_errors=True)
-    if failures:
-        print("orca: %d checks failed" % len(failures))
-        return 1
-    print("orca: passed")
-    return 0
+
+    return run("orca", walk)
 
 
 if __name__ == "__main__":
