@@ -8,13 +8,14 @@
 #include "platform/Desktop.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QFocusEvent>
-#include <QTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -277,15 +278,16 @@ void frmFarewell::GotFocus(const TextBox &box)
     ClearPlaceholder(box);
 }
 
-void frmFarewell::clearDuePlaceholder()
+void frmFarewell::deliverDueFocus()
 {
-    QWidget *due = m_placeholderDue;
-    m_placeholderDue = nullptr;
+    QWidget *due = m_focusDue;
+    m_focusDue = nullptr;
     if (!due || !due->hasFocus())
         return;
-    const auto box = std::find_if(m_boxes.cbegin(), m_boxes.cend(), [due](const TextBox &b) { return b.widget == due; });
-    if (box != m_boxes.cend())
-        GotFocus(*box);
+    QFocusEvent focusIn(QEvent::FocusIn, m_focusDueReason);
+    m_deliveringFocus = true;
+    QCoreApplication::sendEvent(due, &focusIn);
+    m_deliveringFocus = false;
 }
 
 void frmFarewell::LostFocus(const TextBox &box)
@@ -322,25 +324,26 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
 
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (isFocusMoveInsideWindow(event)) {
-            if (QAccessible::isActive()) {
-                // Qt tells a screen reader of the new focus only after this
-                // event: emptied here, the box would report the removed
-                // placeholder first, and a screen reader takes that for the
-                // focus moving and then drops the real move as old news. The
-                // box is entered in silence. So it is emptied once Qt has
-                // told of the focus, or before the first thing the user does
-                // in it, whichever comes first.
-                m_placeholderDue = box->widget;
-                QMetaObject::invokeMethod(this, &frmFarewell::clearDuePlaceholder, Qt::QueuedConnection);
-            } else {
-                GotFocus(*box);
-            }
+        if (QAccessible::isActive() && !m_deliveringFocus) {
+            // Qt tells a screen reader of the new focus only after this event,
+            // and what the box does on taking the focus (its placeholder goes,
+            // its text is selected, its caret moves) would reach the screen
+            // reader first: it takes the first of those for the focus moving
+            // and then drops the real move as old news, and the box is entered
+            // in silence. So the box gets the event once Qt has told of the
+            // focus, or before the first thing the user does in it, whichever
+            // comes first.
+            m_focusDue = box->widget;
+            m_focusDueReason = static_cast<QFocusEvent *>(event)->reason();
+            QMetaObject::invokeMethod(this, &frmFarewell::deliverDueFocus, Qt::QueuedConnection);
+            return true;
         }
+        if (isFocusMoveInsideWindow(event))
+            GotFocus(*box);
         break;
     case QEvent::FocusOut:
-        if (m_placeholderDue == box->widget)
-            m_placeholderDue = nullptr; // it still shows its placeholder, as leaving it would
+        if (m_focusDue == box->widget)
+            m_focusDue = nullptr; // it never knew it had the focus, and still shows what it showed
         if (isFocusMoveInsideWindow(event))
             LostFocus(*box);
         break;
@@ -351,7 +354,7 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick:
     case QEvent::DragEnter:
     case QEvent::Drop:
-        clearDuePlaceholder();
+        deliverDueFocus();
         if (event->type() != QEvent::KeyPress)
             break;
         if (watched == m_txtEmail && txtEmail_KeyPress(static_cast<QKeyEvent *>(event)))

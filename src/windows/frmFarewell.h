@@ -67,7 +67,7 @@ private:
     void ShowPlaceholder(const TextBox &box);
     void GotFocus(const TextBox &box);
     void LostFocus(const TextBox &box);
-    void clearDuePlaceholder();
+    void deliverDueFocus();
     // Whether the key is refused: an e-mail address holds no space.
     bool txtEmail_KeyPress(const QKeyEvent *event);
     bool txtFriendEmail_KeyPress(const QKeyEvent *event);
@@ -85,6 +85,8 @@ private:
     QLineEdit *m_txtFriendName = nullptr;
     QLineEdit *m_txtFriendEmail = nullptr;
     std::array<TextBox, 5> m_boxes{};
-    // A box just entered whose placeholder is yet to go (see eventFilter).
-    QPointer<QWidget> m_placeholderDue;
+    // A box just entered that is yet to be told so (see eventFilter).
+    QPointer<QWidget> m_focusDue;
+    Qt::FocusReason m_focusDueReason = Qt::OtherFocusReason;
+    bool m_deliveringFocus = false;
 };

@@ -340,8 +340,11 @@ def refer_a_friend(listener, urls):
     mark = listener.press("shift+Tab", lambda line: line.lower().startswith("your friend's name"), echo="left shift")
     listener.speech.wait_quiet()
     said = listener.speech.since(mark)
-    check(" ".join(said).count("Bob") == 1, "the friend's name was read %d times: %s"
-          % (" ".join(said).count("Bob"), said))
+    # Orca reads a selected value as the selection it is told of, which Qt
+    # reports a letter short ("Bo selected"): a reading is a line with the
+    # value's start that is not the box's purpose.
+    readings = [line for line in said if "Bo" in line and "friend" not in line.lower()]
+    check(len(readings) == 1, "the friend's name was read %d times: %s" % (len(readings), said))
     for _ in range(3):
         listener.press("shift+Tab", echo="left shift")
     listener.speech.wait_for(contains("Refer A Friend Now push button"), "Shift+Tab did not reach the button")
