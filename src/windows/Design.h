@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <span>
@@ -135,6 +136,15 @@ QHash<QString, QAction *> buildMenu(QMenuBar *bar, std::span<const MenuEntry> en
 
 // Colour of a 0xRRGGBB table value.
 QColor colour(int rgb);
+
+// The colours that belong with the designs' light faces and white forms:
+// dark text on light grey, whatever colour scheme the desktop runs. Every
+// role is set, so that nothing of the scheme shows through.
+QPalette classicPalette();
+
+// The desktop's colour scheme, every role set, for a control whose colours
+// the design leaves wholly to the system.
+QPalette schemePalette();
 
 // The text a caption shows: a caption marks its access key with "&" and
 // shows "&&" as one "&".

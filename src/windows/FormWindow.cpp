@@ -48,7 +48,11 @@ FormWindow::FormWindow(App &app, const Options &options, std::span<const design:
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(design::pixels(options.clientTwips.width()), design::pixels(options.clientTwips.height()));
-    QPalette palette = m_client->palette();
+    // The form is the design's own colour, and so is everything on it: the
+    // texts, faces and boxes the design gives no colour take the classic
+    // ones that go with a white or purple form, never a scheme's white text.
+    // The menu bar outside it follows the scheme.
+    QPalette palette = design::classicPalette();
     palette.setColor(QPalette::Window, design::colour(options.background));
     m_client->setPalette(palette);
     m_client->setAutoFillBackground(true);
