@@ -79,7 +79,25 @@ bool onXWayland() { return QGuiApplication::platformName() == QLatin1String("xcb
 // honoured. The pause lets the compositor put the window up first.
 constexpr int kPlacementSettleMs = 250;
 
+// The window manager's frame around our windows, as last seen on one of
+// them. Until a window is on screen nobody knows how big the frame will be;
+// every window after the first is placed with the frame the first one got.
+QMargins s_frame;
+
 } // namespace
+
+QPoint FormWindow::centredPosition(const QMargins &frame) const
+{
+    // A window's position is where its frame begins; the frame, title bar
+    // included, is what the user sees centred.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return pos();
+    const QRect available = screen->availableGeometry();
+    const QSize outer = size().grownBy(frame);
+    return available.topLeft()
+        + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
+}
 
 void FormWindow::setVisible(bool visible)
 {
@@ -87,11 +105,8 @@ void FormWindow::setVisible(bool visible)
     if (placing) {
         m_placed = true;
         adjustSize();
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect available = screen->availableGeometry();
-            m_centredAt = available.center() - rect().center();
-            move(m_centredAt);
-        }
+        m_centredAt = centredPosition(s_frame);
+        move(m_centredAt);
     }
     // The window opens with the focus on the first control in tab order.
     if (visible && !isVisible() && !focusWidget()) {
@@ -99,7 +114,7 @@ void FormWindow::setVisible(bool visible)
             first->setFocus();
     }
     QDialog::setVisible(visible);
-    if (placing && onXWayland() && windowHandle())
+    if (placing && windowHandle())
         windowHandle()->installEventFilter(this);
 }
 
@@ -107,6 +122,18 @@ bool FormWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
+        // Now the frame is known. Should it differ from the one the window
+        // was placed for, the window moves once to be centred with it.
+        const QMargins frame = windowHandle()->frameMargins();
+        if (frame != s_frame) {
+            s_frame = frame;
+            if (pos() == m_centredAt) {
+                m_centredAt = centredPosition(frame);
+                move(m_centredAt);
+            }
+        }
+        if (!onXWayland())
+            return QDialog::eventFilter(watched, event);
         QTimer::singleShot(kPlacementSettleMs, this, [this] {
             // Once, and only where the window still is where it was put: a
             // window the user has moved stays where the user left it. The
