@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -231,13 +232,25 @@ Widgets build(QWidget *client, std::span<const Control> table)
 
 void fitToText(QLabel *label)
 {
+    // One line, always: a line broken in two would break an address in the
+    // middle. A text too long for the room to the right of the label is set
+    // a little narrower instead, down to three quarters of its width.
+    constexpr int kNarrowest = 75;
     label->setWordWrap(false);
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    label->setFont(font);
     label->adjustSize();
     const QWidget *container = label->parentWidget();
     const int room = container ? container->width() - label->x() - 4 : label->width();
-    if (label->width() > room && room > 0) {
-        label->setWordWrap(true);
-        label->resize(room, label->heightForWidth(room));
+    if (room <= 0)
+        return;
+    int stretch = QFont::Unstretched;
+    while (label->width() > room && stretch > kNarrowest) {
+        stretch = std::max(kNarrowest, std::min(stretch - 1, stretch * room / label->width()));
+        font.setStretch(stretch);
+        label->setFont(font);
+        label->adjustSize();
     }
 }
 

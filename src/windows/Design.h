@@ -118,9 +118,9 @@ private:
 // a control wholly under an opaque one is hidden until it comes to the front.
 Widgets build(QWidget *client, std::span<const Control> table);
 
-// Sizes an auto-size label to its text, its top-left corner fixed. A text
-// that would run past the right edge of its container wraps there instead
-// and the label grows downwards, so nothing is cut off.
+// Sizes an auto-size label to its text on one line, its top-left corner
+// fixed. A text that would run past the right edge of its container is set
+// narrower rather than broken onto a second line, so nothing is cut off.
 void fitToText(QLabel *label);
 
 // A menu bar entry: a top-level item when parent is nullptr, a separator
