@@ -21,7 +21,14 @@ QIcon applicationIcon()
     // icon to Qt's pixmap cache, which keeps its pictures under a key of their
     // own; with a new result window on every draw that cache grew by one icon
     // per draw until it was full.
-    static const QIcon icon(QStringLiteral(":/icon/qv-orbalin-32.png"));
+    // Every size drawn for it, so that neither the window manager nor a
+    // picture box at twice the scale blows up a small one.
+    static const QIcon icon = [] {
+        QIcon sizes(QStringLiteral(":/icon/qv-orbalin-32.png"));
+        for (int size : {16, 24, 48, 64, 128, 256})
+            sizes.addFile(QStringLiteral(":/icon/hicolor/%1x%1/apps/qv-orbalin.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }
 

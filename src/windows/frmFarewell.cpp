@@ -184,10 +184,11 @@ void frmFarewell::Form_Load()
     m_lblFarewellCaption->adjustSize();
 
     const frmLauncher *launcher = m_app.forms().launcherIfLoaded();
-    const QPixmap icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon().pixmap(32, 32);
-    setWindowIcon(QIcon(icon));
-    // The box keeps its designed size; the icon sits in its top-left corner.
-    m_picFarewellIcon->setPixmap(icon);
+    const QIcon icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon();
+    setWindowIcon(icon);
+    // The box keeps its designed size; the icon sits in its top-left corner,
+    // drawn for the screen's scale.
+    m_picFarewellIcon->setPixmap(icon.pixmap(QSize(32, 32), m_picFarewellIcon->devicePixelRatioF()));
     m_picFarewellIcon->setAccessibleName(kApplicationIconName);
 
     Desktop &desktop = m_app.desktop();
