@@ -12,6 +12,7 @@
 #   menu bar, the message boxes and the text boxes follow the scheme;
 #   disabled captions stay visibly fainter than enabled ones;
 #   every window's frame, title bar included, is centred on the screen;
+#   the window icon comes in every size drawn for it;
 #   a second start while the farewell window shows: its message is the
 #   topmost and the active window;
 #   at twice the scale the icon boxes show the 64 x 64 picture, not the
@@ -198,6 +199,12 @@ session() {
     main=$(await $MAIN_W "the main window")
     settle "$main"
     placed "$main" "main window"
+    local sizes
+    # Qt puts no picture over 128 x 128 into the window's icon property.
+    sizes=$(xprop -id "$main" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr -dc '0-9x\n' | sort -n | tr '\n' ' ')
+    echo "   window icon sizes: $sizes"
+    check '[ "$sizes" = "16x16 24x24 32x32 48x48 64x64 128x128 " ]' \
+        "$SCHEME: the window icon comes in the sizes $sizes, not in every size drawn"
     menu=$(menu_height "$main" $MAIN_H)
     frame_fills "$main" 0 "$menu" "$MAIN_FRAMES"
     read_texts "$main" main "$menu"
