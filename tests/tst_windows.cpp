@@ -135,6 +135,8 @@ private Q_SLOTS:
     void stackingOfTheOffers();
     void mainSurvivesDrawAndBack();
     void aboutWindow();
+    void autoSizeLabelKeepsToOneLine_data();
+    void autoSizeLabelKeepsToOneLine();
     void aboutBlocksTheMainWindow();
     void keys_data();
     void keys();
@@ -520,6 +522,34 @@ void TestWindows::aboutWindow()
     QVERIFY(shown);
     QVERIFY(display->isVisible());
     QVERIFY(m_run->app.forms().displayIfLoaded() == display);
+}
+
+void TestWindows::autoSizeLabelKeepsToOneLine_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("short") << QStringLiteral("https://a.example");
+    QTest::newRow("the site's") << QStringLiteral("https://www.velmoraware.example");
+    QTest::newRow("longer") << QStringLiteral("https://www.velmoraware-programs.example");
+}
+
+// However long the address, the about window's link is one line that starts
+// where the design puts it, shows all of its text and stays in the window.
+void TestWindows::autoSizeLabelKeepsToOneLine()
+{
+    QFETCH(QString, address);
+    frmAbout about(m_run->app);
+    auto *label = about.findChild<QLabel *>(QStringLiteral("lblHomePage"));
+    QVERIFY(label);
+    label->setText(QStringLiteral("Click here to visit ") + address);
+    design::fitToText(label);
+    const QFontMetrics metrics(label->font());
+    QCOMPARE(label->pos(), QPoint(88, 136));
+    QVERIFY(!label->wordWrap());
+    QCOMPARE(label->height(), label->sizeHint().height());
+    QVERIFY(label->height() < 2 * metrics.height());
+    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+             qPrintable(QStringLiteral("needs %1 px, has %2").arg(metrics.horizontalAdvance(label->text())).arg(label->width())));
+    QVERIFY(label->geometry().right() < label->parentWidget()->width());
 }
 
 void TestWindows::aboutBlocksTheMainWindow()
