@@ -135,6 +135,10 @@ private Q_SLOTS:
     void stackingOfTheOffers();
     void mainSurvivesDrawAndBack();
     void aboutWindow();
+    void coloursUnderADarkScheme_data();
+    void coloursUnderADarkScheme();
+    void autoSizeLabelKeepsToOneLine_data();
+    void autoSizeLabelKeepsToOneLine();
     void aboutBlocksTheMainWindow();
     void keys_data();
     void keys();
@@ -520,6 +524,104 @@ void TestWindows::aboutWindow()
     QVERIFY(shown);
     QVERIFY(display->isVisible());
     QVERIFY(m_run->app.forms().displayIfLoaded() == display);
+}
+
+namespace {
+
+// A dark scheme such as a desktop's platform theme hands the program:
+// white text on dark grey.
+QPalette darkScheme()
+{
+    QPalette dark(QColor(0x5A, 0x5A, 0x5D), QColor(0x42, 0x42, 0x45));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::BrightText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x30, 0x2F, 0x2E));
+    return dark;
+}
+
+} // namespace
+
+void TestWindows::coloursUnderADarkScheme_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("expected"); // invalid: the classic colour; black: the scheme's
+    const auto row = [](const char *window, const char *control, QPalette::ColorRole role, QColor expected) {
+        QTest::addRow("%s %s %d", window, control, int(role)) << QString::fromLatin1(window)
+                                                              << QString::fromLatin1(control) << int(role) << expected;
+    };
+    const QColor classic;
+    const QColor scheme(Qt::black);
+    // Text the design leaves to the system, on a designed form: the classic
+    // dark text, on the classic face where the design names none.
+    row("frmFarewell", "Label2", QPalette::WindowText, classic);
+    row("frmFarewell", "lblFarewellCaption", QPalette::WindowText, classic);
+    row("frmFarewell", "cmdClose", QPalette::ButtonText, classic);
+    row("frmFarewell", "cmdClose", QPalette::Button, classic);
+    row("frmFarewell", "Check1", QPalette::Button, classic);
+    row("frmMain", "cmdNext", QPalette::ButtonText, classic);
+    row("frmDisplay", "cmdExit", QPalette::ButtonText, classic);
+    row("frmAbout", "cmdOK", QPalette::ButtonText, classic);
+    // The designed colours.
+    row("frmFarewell", "Check1", QPalette::ButtonText, QColor(0x00, 0x00, 0xC0));
+    row("frmMain", "cmdNext", QPalette::Button, QColor(0xE0, 0xE0, 0xE0));
+    row("frmMain", "Label1", QPalette::WindowText, QColor(0xFF, 0x80, 0x00));
+    // A text box the design gives no colours follows the scheme, background
+    // and text together.
+    row("frmFarewell", "txtName", QPalette::Base, scheme);
+    row("frmFarewell", "txtName", QPalette::Text, scheme);
+}
+
+// The windows made on a desktop that runs a dark scheme.
+void TestWindows::coloursUnderADarkScheme()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QColor, expected);
+    const QPalette original = QApplication::palette();
+    const QPalette dark = darkScheme();
+    QApplication::setPalette(dark);
+    QWidget *form = this->window(window);
+    QWidget *widget = form->findChild<QWidget *>(control);
+    const auto colourRole = static_cast<QPalette::ColorRole>(role);
+    const QColor seen = widget ? widget->palette().color(QPalette::Active, colourRole) : QColor();
+    QApplication::setPalette(original);
+    QVERIFY(widget);
+    if (!expected.isValid())
+        expected = design::classicPalette().color(QPalette::Active, colourRole);
+    else if (expected == QColor(Qt::black))
+        expected = dark.color(QPalette::Active, colourRole);
+    QCOMPARE(seen.name(), expected.name());
+}
+
+void TestWindows::autoSizeLabelKeepsToOneLine_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("short") << QStringLiteral("https://a.example");
+    QTest::newRow("the site's") << QStringLiteral("https://www.velmoraware.example");
+    QTest::newRow("longer") << QStringLiteral("https://www.velmoraware-programs.example");
+}
+
+// However long the address, the about window's link is one line that starts
+// where the design puts it, shows all of its text and stays in the window.
+void TestWindows::autoSizeLabelKeepsToOneLine()
+{
+    QFETCH(QString, address);
+    frmAbout about(m_run->app);
+    auto *label = about.findChild<QLabel *>(QStringLiteral("lblHomePage"));
+    QVERIFY(label);
+    label->setText(QStringLiteral("Click here to visit ") + address);
+    design::fitToText(label);
+    const QFontMetrics metrics(label->font());
+    QCOMPARE(label->pos(), QPoint(88, 136));
+    QVERIFY(!label->wordWrap());
+    QCOMPARE(label->height(), label->sizeHint().height());
+    QVERIFY(label->height() < 2 * metrics.height());
+    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+             qPrintable(QStringLiteral("needs %1 px, has %2").arg(metrics.horizontalAdvance(label->text())).arg(label->width())));
+    QVERIFY(label->geometry().right() < label->parentWidget()->width());
 }
 
 void TestWindows::aboutBlocksTheMainWindow()

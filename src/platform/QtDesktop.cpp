@@ -25,8 +25,15 @@ Desktop::Answer QtDesktop::messageBox(const QString &text, Icon icon, Buttons bu
 {
     // The box belongs to the window the user is working in, so that it opens
     // above that window even when the window is kept above all others.
+    QWidget *owner = QApplication::activeWindow();
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, caption, text,
-                    QMessageBox::NoButton, QApplication::activeWindow());
+                    QMessageBox::NoButton, owner);
+    // A box of no window of ours (a second copy's refusal, the question
+    // before the first window) may have to show above windows kept above
+    // everything, such as the running copy's farewell window: it asks to be
+    // kept above too, and the newest of those lies on top.
+    if (!owner)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

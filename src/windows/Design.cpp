@@ -13,15 +13,41 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QApplication>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace design {
 
 QColor colour(int rgb)
 {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QPalette classicPalette()
+{
+    // The light palette Qt's own Fusion style comes with: on a desktop
+    // without a colour scheme of its own this is what every window showed
+    // all along.
+    static const QPalette classic = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette palette = fusion ? fusion->standardPalette() : QPalette(QColor(0xEF, 0xEF, 0xEF));
+        palette.setResolveMask(~QPalette::ResolveMask(0));
+        return palette;
+    }();
+    return classic;
+}
+
+QPalette schemePalette()
+{
+    QPalette palette = QApplication::palette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    return palette;
 }
 
 QFont font(const Font &wanted)
@@ -53,10 +79,21 @@ QString labelText(const char *caption)
     return withoutAccessKey(QString::fromLatin1(caption));
 }
 
+bool isTextBox(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::MultiLineTextBox;
+}
+
 void setColours(QWidget *widget, const Control &c)
 {
-    if (c.foreground == kNoColour && c.background == kNoColour)
+    if (c.foreground == kNoColour && c.background == kNoColour) {
+        // A text box the design gives no colours is the system's: its
+        // background and its text both come from the scheme. Everything else
+        // keeps the classic colours of the form it lies on.
+        if (isTextBox(c.kind))
+            widget->setPalette(schemePalette());
         return;
+    }
     // A frame's colours are its own background and caption; what it holds
     // inherits the palette, so a frame touches no other role.
     const bool frame = c.kind == Kind::Frame;
@@ -195,13 +232,25 @@ Widgets build(QWidget *client, std::span<const Control> table)
 
 void fitToText(QLabel *label)
 {
+    // One line, always: a line broken in two would break an address in the
+    // middle. A text too long for the room to the right of the label is set
+    // a little narrower instead, down to three quarters of its width.
+    constexpr int kNarrowest = 75;
     label->setWordWrap(false);
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    label->setFont(font);
     label->adjustSize();
     const QWidget *container = label->parentWidget();
     const int room = container ? container->width() - label->x() - 4 : label->width();
-    if (label->width() > room && room > 0) {
-        label->setWordWrap(true);
-        label->resize(room, label->heightForWidth(room));
+    if (room <= 0)
+        return;
+    int stretch = QFont::Unstretched;
+    while (label->width() > room && stretch > kNarrowest) {
+        stretch = std::max(kNarrowest, std::min(stretch - 1, stretch * room / label->width()));
+        font.setStretch(stretch);
+        label->setFont(font);
+        label->adjustSize();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <span>
@@ -117,9 +118,9 @@ private:
 // a control wholly under an opaque one is hidden until it comes to the front.
 Widgets build(QWidget *client, std::span<const Control> table);
 
-// Sizes an auto-size label to its text, its top-left corner fixed. A text
-// that would run past the right edge of its container wraps there instead
-// and the label grows downwards, so nothing is cut off.
+// Sizes an auto-size label to its text on one line, its top-left corner
+// fixed. A text that would run past the right edge of its container is set
+// narrower rather than broken onto a second line, so nothing is cut off.
 void fitToText(QLabel *label);
 
 // A menu bar entry: a top-level item when parent is nullptr, a separator
@@ -135,6 +136,15 @@ QHash<QString, QAction *> buildMenu(QMenuBar *bar, std::span<const MenuEntry> en
 
 // Colour of a 0xRRGGBB table value.
 QColor colour(int rgb);
+
+// The colours that belong with the designs' light faces and white forms:
+// dark text on light grey, whatever colour scheme the desktop runs. Every
+// role is set, so that nothing of the scheme shows through.
+QPalette classicPalette();
+
+// The desktop's colour scheme, every role set, for a control whose colours
+// the design leaves wholly to the system.
+QPalette schemePalette();
 
 // The text a caption shows: a caption marks its access key with "&" and
 // shows "&&" as one "&".

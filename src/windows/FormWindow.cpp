@@ -20,9 +20,8 @@ QIcon applicationIcon()
     // One icon for the whole run. An icon made afresh from the file is a new
     // icon to Qt's pixmap cache, which keeps its pictures under a key of their
     // own; with a new result window on every draw that cache grew by one icon
-    // per draw until it was full.
-    // The 32 x 32 picture is the program's own; the other sizes are those of
-    // the desktop icon, which docks and task switchers show larger or smaller.
+    // per draw until it was full. It holds every size drawn for it, so that
+    // neither a dock nor a picture box at twice the scale blows up a small one.
     static const QIcon icon = [] {
         QIcon sizes(QStringLiteral(":/icon/qv-orbalin-32.png"));
         for (int size : {16, 24, 48, 64, 128, 256})
@@ -55,7 +54,11 @@ FormWindow::FormWindow(App &app, const Options &options, std::span<const design:
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(design::pixels(options.clientTwips.width()), design::pixels(options.clientTwips.height()));
-    QPalette palette = m_client->palette();
+    // The form is the design's own colour, and so is everything on it: the
+    // texts, faces and boxes the design gives no colour take the classic
+    // ones that go with a white or purple form, never a scheme's white text.
+    // The menu bar outside it follows the scheme.
+    QPalette palette = design::classicPalette();
     palette.setColor(QPalette::Window, design::colour(options.background));
     m_client->setPalette(palette);
     m_client->setAutoFillBackground(true);
@@ -82,7 +85,25 @@ bool onXWayland() { return QGuiApplication::platformName() == QLatin1String("xcb
 // honoured. The pause lets the compositor put the window up first.
 constexpr int kPlacementSettleMs = 250;
 
+// The window manager's frame around our windows, as last seen on one of
+// them. Until a window is on screen nobody knows how big the frame will be;
+// every window after the first is placed with the frame the first one got.
+QMargins s_frame;
+
 } // namespace
+
+QPoint FormWindow::centredPosition(const QMargins &frame) const
+{
+    // A window's position is where its frame begins; the frame, title bar
+    // included, is what the user sees centred.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return pos();
+    const QRect available = screen->availableGeometry();
+    const QSize outer = size().grownBy(frame);
+    return available.topLeft()
+        + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
+}
 
 void FormWindow::setVisible(bool visible)
 {
@@ -90,11 +111,8 @@ void FormWindow::setVisible(bool visible)
     if (placing) {
         m_placed = true;
         adjustSize();
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect available = screen->availableGeometry();
-            m_centredAt = available.center() - rect().center();
-            move(m_centredAt);
-        }
+        m_centredAt = centredPosition(s_frame);
+        move(m_centredAt);
     }
     // The window opens with the focus on the first control in tab order, and
     // opens again with it where it was when the window was hidden: hiding a
@@ -110,7 +128,7 @@ void FormWindow::setVisible(bool visible)
         m_focusWhenHidden = focusWidget();
     }
     QDialog::setVisible(visible);
-    if (placing && onXWayland() && windowHandle())
+    if (placing && windowHandle())
         windowHandle()->installEventFilter(this);
 }
 
@@ -118,6 +136,18 @@ bool FormWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
+        // Now the frame is known. Should it differ from the one the window
+        // was placed for, the window moves once to be centred with it.
+        const QMargins frame = windowHandle()->frameMargins();
+        if (frame != s_frame) {
+            s_frame = frame;
+            if (pos() == m_centredAt) {
+                m_centredAt = centredPosition(frame);
+                move(m_centredAt);
+            }
+        }
+        if (!onXWayland())
+            return QDialog::eventFilter(watched, event);
         QTimer::singleShot(kPlacementSettleMs, this, [this] {
             // Once, and only where the window still is where it was put: a
             // window the user has moved stays where the user left it. The

@@ -47,6 +47,8 @@ protected:
     virtual void closeBox();
 
 private:
+    QPoint centredPosition(const QMargins &frame) const;
+
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
     design::Widgets m_controls;

@@ -47,7 +47,9 @@ frmAbout::frmAbout(App &app)
     setModal(true);
 
     auto *picIcon = controls().get<QLabel>(QStringLiteral("picIcon"));
-    const QPixmap icon = applicationIcon().pixmap(32, 32);
+    // Drawn for the screen's scale: at twice the scale the 64 x 64 picture,
+    // not the small one blown up.
+    const QPixmap icon = applicationIcon().pixmap(QSize(32, 32), picIcon->devicePixelRatioF());
     picIcon->setPixmap(icon);
     // The box keeps a one-pixel border around the picture.
     picIcon->resize(icon.deviceIndependentSize().toSize() + QSize(2, 2));

@@ -194,12 +194,11 @@ void frmFarewell::Form_Load()
     m_lblFarewellCaption->adjustSize();
 
     const frmLauncher *launcher = m_app.forms().launcherIfLoaded();
-    const QPixmap icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon().pixmap(32, 32);
-    // The launcher's picture is the 32 x 32 size of the window icon, which
-    // carries the larger and smaller sizes as well.
-    setWindowIcon(applicationIcon());
-    // The box keeps its designed size; the icon sits in its top-left corner.
-    m_picFarewellIcon->setPixmap(icon);
+    const QIcon icon = launcher ? launcher->IMGIcon().value(0) : applicationIcon();
+    setWindowIcon(icon);
+    // The box keeps its designed size; the icon sits in its top-left corner,
+    // drawn for the screen's scale.
+    m_picFarewellIcon->setPixmap(icon.pixmap(QSize(32, 32), m_picFarewellIcon->devicePixelRatioF()));
     m_picFarewellIcon->setAccessibleName(kApplicationIconName);
 
     Desktop &desktop = m_app.desktop();

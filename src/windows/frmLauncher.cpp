@@ -17,9 +17,9 @@ frmLauncher::frmLauncher(App &app)
     setWindowTitle(kWindowTitle);
 }
 
-QList<QPixmap> frmLauncher::IMGIcon() const
+QList<QIcon> frmLauncher::IMGIcon() const
 {
-    return {applicationIcon().pixmap(32, 32)};
+    return {applicationIcon()};
 }
 
 void frmLauncher::Form_Load()

@@ -2,6 +2,7 @@
 
 #include "app/Form.h"
 
+#include <QIcon>
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
@@ -24,8 +25,9 @@ public:
     // random, or leaves the design order.
     void CoBrand_Randomize();
 
-    // The application icon, the single entry of the list.
-    QList<QPixmap> IMGIcon() const;
+    // The application icon, the single entry of the list: one 32 x 32
+    // picture, with the same drawn at the other sizes a screen may need.
+    QList<QIcon> IMGIcon() const;
 
     qint16 intCoBrandRandomNumber = 0;
 

@@ -8,6 +8,16 @@
 //   qvo-smoke-probe WINDOW extent #rrggbb     prints "X Y W H", the smallest rectangle
 //                                             holding every pixel of exactly that
 //                                             colour, or fails when there is none
+//   qvo-smoke-probe WINDOW contrast X Y W H   prints "RATIO #background #text": the
+//                                             rectangle's commonest colour, the colour
+//                                             of at least 3 pixels that stands out
+//                                             most from it, and their contrast ratio
+//                                             (as the web's accessibility guidelines
+//                                             reckon it)
+//   qvo-smoke-probe WINDOW match X Y PICTURE  prints how many pixels of the rectangle
+//                                             at (X, Y) the size of PICTURE differ
+//                                             from PICTURE laid on white (by more
+//                                             than 24 in a channel)
 //   qvo-smoke-probe WINDOW close              asks the window to close, as the
 //                                             window manager's close button does
 //
@@ -24,7 +34,13 @@
 #include <QSet>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <QHash>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <xcb/xcb.h>
@@ -33,7 +49,8 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage: qvo-smoke-probe WINDOW|PICTURE.png pixel X Y | colours X Y W H | extent #rrggbb | close\n",
+    std::fputs("usage: qvo-smoke-probe WINDOW|PICTURE.png pixel X Y | colours X Y W H | extent #rrggbb | contrast X Y W H\n"
+               "       | match X Y PICTURE.png | close\n",
                stderr);
     return 2;
 }
@@ -104,6 +121,72 @@ private:
     WId m_window = 0;
 };
 
+double luminance(QRgb rgb)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+int printContrast(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[line[x] & RGB_MASK];
+    }
+    if (counts.isEmpty())
+        return 1;
+    // In colour order, so that a tie (two rows of a shaded face, say) goes
+    // the same way every time.
+    QList<QRgb> colours = counts.keys();
+    std::sort(colours.begin(), colours.end());
+    QRgb background = colours.first();
+    for (QRgb c : colours) {
+        if (counts.value(c) > counts.value(background))
+            background = c;
+    }
+    // A few pixels of one colour are the edge of a stroke, not the text.
+    QRgb text = background;
+    for (QRgb c : colours) {
+        if (counts.value(c) >= 3 && contrast(c, background) > contrast(text, background))
+            text = c;
+    }
+    std::printf("%.2f %s %s\n", contrast(text, background), qPrintable(QColor(background).name()),
+                qPrintable(QColor(text).name()));
+    return 0;
+}
+
+int printMismatch(const QImage &seen, const QString &path)
+{
+    const QImage source(path);
+    if (source.isNull() || seen.size() != source.size())
+        return 1;
+    QImage expected(source.size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter(&expected).drawImage(0, 0, source);
+    int differing = 0;
+    for (int y = 0; y < seen.height(); ++y) {
+        for (int x = 0; x < seen.width(); ++x) {
+            const QRgb a = seen.pixel(x, y), b = expected.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > 24 || std::abs(qGreen(a) - qGreen(b)) > 24
+                || std::abs(qBlue(a) - qBlue(b)) > 24)
+                ++differing;
+        }
+    }
+    std::printf("%d\n", differing);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -143,6 +226,14 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    if (mode == QLatin1String("match") && args.size() == 6) {
+        const QImage wanted(args.at(5));
+        if (wanted.isNull())
+            return 1;
+        return printMismatch(source->grab(args.at(3).toInt(), args.at(4).toInt(), wanted.width(), wanted.height()),
+                             args.at(5));
+    }
+
     QList<int> numbers;
     for (qsizetype i = 3; i < args.size(); ++i) {
         bool ok = false;
@@ -169,6 +260,10 @@ int main(int argc, char *argv[])
         }
         std::printf("%lld\n", static_cast<long long>(colours.size()));
         return 0;
+    }
+    if (mode == QLatin1String("contrast") && numbers.size() == 4) {
+        const QImage image = source->grab(numbers[0], numbers[1], numbers[2], numbers[3]);
+        return image.isNull() ? 1 : printContrast(image);
     }
     return usage();
 }

@@ -301,12 +301,14 @@ frames_shown() {
 }
 
 # --- an X display -----------------------------------------------------------
-# Xvfb with openbox, the display in DISPLAY, their process ids in X_PIDS.
+# Xvfb with openbox, the display in DISPLAY, their process ids in X_PIDS;
+# the screen is SCREEN (width x height x depth).
 X_PIDS=()
+SCREEN=1280x1024x24
 start_x() {
     step "starting Xvfb and openbox"
     rm -f "$WORK/display" "$WORK/wm-ready"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     X_PIDS=($!)
     wait_for $TIMEOUT grep -q '[0-9]' "$WORK/display" || fail "Xvfb did not start"
     export DISPLAY=":$(tr -dc '0-9' <"$WORK/display")"
