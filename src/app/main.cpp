@@ -12,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    surviveClosedOutput();
     // The platform goes on the command line rather than into the environment,
     // so that the browser and whatever else the program starts choose their
     // own.

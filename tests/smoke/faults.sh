@@ -8,7 +8,9 @@
 #     shows its main window;
 #   - the settings file is a FIFO: the program starts all the same;
 #   - the refer-a-friend form is filled to the limit of every box: the whole
-#     address reaches the browser (a fake xdg-open that writes it down).
+#     address reaches the browser (a fake xdg-open that writes it down);
+#   - stderr is a pipe whose reader has gone: the warnings Qt writes there (no
+#     XDG_RUNTIME_DIR at start-up, no browser for a link) do not end the run.
 #
 # Each case starts the program afresh, with a home, configuration and runtime
 # folder of its own, on an X display with a window manager of its own: when a
@@ -26,7 +28,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 SITE_ADDRESS=https://www.velmoraware.example
 CASES=(main_window_destroyed result_window_destroyed hidden_main_window_destroyed about_window_destroyed
-    settings_file_is_a_fifo refer_a_friend_past_every_limit)
+    settings_file_is_a_fifo refer_a_friend_past_every_limit closed_stderr_at_start closed_stderr_mid_run)
 arguments=()
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -128,6 +130,44 @@ settings_file_is_a_fifo() {
     keys "$farewell" alt+F4
     ended_with 0 "closing the farewell window"
     [ -p "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini" ] || fail "the FIFO was replaced"
+}
+
+# --- a closed stderr ----------------------------------------------------------
+# start_with_closed_stderr [ENV-ARGUMENTS...]: the program, in an environment
+# with these changes and without a browser on PATH, its stderr a pipe whose
+# reader has gone (a launcher or a terminal that went away).
+start_with_closed_stderr() {
+    local program
+    program=$(command -v "${app_command[0]}")
+    mkdir -p "$WORK/nobrowser"
+    step "starting $program with stderr a pipe nobody reads"
+    env "$@" PATH="$WORK/nobrowser" /usr/bin/perl -e \
+        'pipe(my $r, my $w) or die "pipe: $!"; close $r; open(STDERR, ">&", $w) or die "dup: $!"; exec @ARGV' \
+        "$program" "${app_command[@]:1}" >>"$WORK/app.log" &
+    APP_PID=$!
+}
+
+closed_stderr_at_start() {
+    step "stderr closed, no XDG_RUNTIME_DIR: the warning at start-up does not end the run"
+    mkdir -p "$WORK/tmp$CASE"
+    start_with_closed_stderr -u XDG_RUNTIME_DIR TMPDIR="$WORK/tmp$CASE"
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+closed_stderr_mid_run() {
+    step "stderr closed: a link that finds no browser does not end the run"
+    start_with_closed_stderr
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+h v # Visit Us Online
+    app_running || fail "the program ended after the link"
+    keys "$main" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
 }
 
 # --- the refer-a-friend form -------------------------------------------------
