@@ -6,6 +6,9 @@
 #     windowclose): the program never runs on without a window a person can
 #     see or use; with none left it ends, with status 0, and the next start
 #     shows its main window;
+#   - another X client unmaps one of its windows (xdotool windowunmap): a
+#     window comes back on screen, a message box or the about window is
+#     dismissed;
 #   - the settings file is a FIFO: the program starts all the same;
 #   - the refer-a-friend form is filled to the limit of every box: the whole
 #     address reaches the browser (a fake xdg-open that writes it down);
@@ -28,6 +31,8 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 SITE_ADDRESS=https://www.velmoraware.example
 CASES=(main_window_destroyed result_window_destroyed hidden_main_window_destroyed about_window_destroyed
+    main_window_unmapped result_window_unmapped farewell_window_unmapped update_question_unmapped
+    modal_box_unmapped about_window_unmapped
     settings_file_is_a_fifo refer_a_friend_past_every_limit closed_stderr_at_start closed_stderr_mid_run)
 arguments=()
 while [ $# -gt 0 ]; do
@@ -110,6 +115,103 @@ about_window_destroyed() {
     keys "$main" alt+h a
     about=$(await $ABOUT_W "the about window")
     xdotool windowclose "$about"
+    wait_for $TIMEOUT eval '! window_of_width $ABOUT_W --all' || fail "the about window stayed"
+    result=$(draw "$main")
+    keys "$result" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+# --- another X client unmaps our windows -------------------------------------
+# box_window: the id of the program's message box (captioned with the
+# program's name alone) on screen; fails when there is none.
+box_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$APP_PID" --name 'QV Orbalin' 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "QV Orbalin" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# unmap WINDOW: takes the window off the screen as another client would.
+unmap() {
+    xdotool windowunmap --sync "$1"
+}
+
+# leave MAIN: closes the main window, then the farewell window; the run ends.
+leave() {
+    keys "$1" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+main_window_unmapped() {
+    step "the main window unmapped: it comes back on screen"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    unmap "$main"
+    leave "$(await $MAIN_W "the main window again")"
+}
+
+result_window_unmapped() {
+    step "the result window unmapped: it comes back on screen"
+    start_program
+    result=$(draw "$(await $MAIN_W "the main window")")
+    unmap "$result"
+    result=$(await $DISPLAY_W "the result window again")
+    keys "$result" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+farewell_window_unmapped() {
+    step "the farewell window unmapped: it comes back on screen"
+    start_program
+    keys "$(await $MAIN_W "the main window")" alt+F4
+    unmap "$(await $FAREWELL_W "the farewell window")"
+    keys "$(await $FAREWELL_W "the farewell window again")" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+update_question_unmapped() {
+    step "the update question unmapped: it counts as No, and the main window comes"
+    mkdir -p "$XDG_CONFIG_HOME/qv-orbalin"
+    printf '[Settings]\nDuration=2000-01-01\n' >"$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini"
+    start_program
+    wait_for $TIMEOUT box_window || fail "the update question did not appear"
+    unmap "$(box_window)"
+    main=$(await $MAIN_W "the main window")
+    [ ! -s "$URLS" ] || fail "a page was opened: $(cat "$URLS")"
+    leave "$main"
+}
+
+modal_box_unmapped() {
+    step "a message box unmapped: it is dismissed, and the main window takes the mouse again"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    click "$main" 281 $(($(menu_height "$main" $MAIN_H) + 304)) # Find, with nothing ticked
+    wait_for $TIMEOUT box_window || fail "the message box did not appear"
+    unmap "$(box_window)"
+    # Gone for good once the main window takes the clicks of a draw again.
+    result=$(draw "$main")
+    keys "$result" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+about_window_unmapped() {
+    step "the about window unmapped: it is dismissed, and the main window takes the mouse again"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+h a
+    unmap "$(await $ABOUT_W "the about window")"
     wait_for $TIMEOUT eval '! window_of_width $ABOUT_W --all' || fail "the about window stayed"
     result=$(draw "$main")
     keys "$result" alt+F4
