@@ -27,14 +27,18 @@ xcb_connection_t *xConnection()
     return x11 ? x11->connection() : nullptr;
 }
 
-// Whether the X window is unmapped and not minimised (a window manager sets
-// WM_STATE to IconicState when it minimises a window). False for a window
-// that is gone: its destruction is handled on its own.
+// Whether the X window is unmapped, and no window manager keeps it: one that
+// hides a window it manages (minimised, shaded, on another desktop) leaves
+// it in its frame, and a window manager that does not reparent sets
+// WM_STATE to IconicState. One that another client unmaps the window manager
+// lets go of, back to the root window. False for a window that is gone: its
+// destruction is handled on its own.
 bool takenOffScreen(xcb_connection_t *connection, xcb_window_t window)
 {
     constexpr char kWmState[] = "WM_STATE";
     const auto atomCookie = xcb_intern_atom(connection, 1, sizeof kWmState - 1, kWmState);
     const auto attributesCookie = xcb_get_window_attributes(connection, window);
+    const auto treeCookie = xcb_query_tree(connection, window);
     // Errors are taken here, so that they do not reach Qt as events.
     xcb_generic_error_t *error = nullptr;
     xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(connection, atomCookie, &error);
@@ -42,7 +46,10 @@ bool takenOffScreen(xcb_connection_t *connection, xcb_window_t window)
     xcb_get_window_attributes_reply_t *attributes
         = xcb_get_window_attributes_reply(connection, attributesCookie, &error);
     std::free(std::exchange(error, nullptr));
-    bool taken = attributes && attributes->map_state == XCB_MAP_STATE_UNMAPPED;
+    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(connection, treeCookie, &error);
+    std::free(std::exchange(error, nullptr));
+    bool taken = attributes && attributes->map_state == XCB_MAP_STATE_UNMAPPED && tree && tree->parent == tree->root;
+    std::free(tree);
     if (taken && atom && atom->atom != XCB_ATOM_NONE) {
         xcb_get_property_reply_t *state = xcb_get_property_reply(
             connection, xcb_get_property(connection, 0, window, atom->atom, atom->atom, 0, 1), &error);
