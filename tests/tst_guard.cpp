@@ -35,9 +35,14 @@ enum Lock {
     LinkIntoNowhere,
     Fifo,
     RuntimeNotWritable,
+    UnreadableFile,
+    RelativeRuntime,
 };
 
-bool needsUnprivilegedCopies(int lock) { return lock == ReadOnlyFile || lock == RuntimeNotWritable; }
+bool needsUnprivilegedCopies(int lock)
+{
+    return lock == ReadOnlyFile || lock == RuntimeNotWritable || lock == UnreadableFile;
+}
 
 // What one copy said: its verdict ("started", "refused" or "ready") and the
 // lines it wrote before it, its own and Qt's diagnostics.
@@ -72,6 +77,8 @@ public:
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(m_environment);
         process->setProcessChannelMode(QProcess::MergedChannels);
+        if (!m_folders.isEmpty())
+            process->setWorkingDirectory(m_folders.at(m_processes.size() % m_folders.size()));
         if (m_unprivileged) {
             process->setChildProcessModifier([] {
                 if (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivileged) != 0 || ::setuid(kUnprivileged) != 0)
@@ -105,7 +112,11 @@ public:
 
     Answer run(const QStringList &arguments = {}) { return answerOf(start(arguments)); }
 
+    // Each copy starts in the next of these folders.
+    void startIn(const QStringList &folders) { m_folders = folders; }
+
 private:
+    QStringList m_folders;
     QString m_probe;
     QProcessEnvironment m_environment;
     bool m_unprivileged;
@@ -137,9 +148,15 @@ public:
     std::unique_ptr<Copies> copies() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_relative ? QStringLiteral("runtime") : runtime());
         environment.insert(QStringLiteral("TMPDIR"), m_base.filePath(QStringLiteral("tmp")));
-        return std::make_unique<Copies>(m_probe, environment, m_unprivileged);
+        auto copies = std::make_unique<Copies>(m_probe, environment, m_unprivileged);
+        if (m_relative) {
+            // Started from two folders, a relative runtime folder would be
+            // two folders.
+            copies->startIn({m_base.filePath(QStringLiteral("here")), m_base.filePath(QStringLiteral("there"))});
+        }
+        return copies;
     }
 
 private:
@@ -177,6 +194,20 @@ private:
         case Fifo:
             QCOMPARE(::mkfifo(path.constData(), 0600), 0);
             break;
+        case UnreadableFile:
+            // Left by a copy that ran under umask 0777.
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            QVERIFY(file.setPermissions({}));
+            break;
+        case RelativeRuntime:
+            m_relative = true;
+            for (const char *folder : {"here", "there"}) {
+                QVERIFY(QDir(m_base.path()).mkpath(QLatin1String(folder) + QStringLiteral("/runtime")));
+                QVERIFY(QFile::setPermissions(m_base.filePath(QLatin1String(folder) + QStringLiteral("/runtime")),
+                                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            }
+            break;
         case RuntimeNotWritable:
             // Neither the runtime folder nor the fallback Qt would make in
             // the temporary folder can be written.
@@ -196,6 +227,7 @@ private:
 
     QTemporaryDir m_base;
     bool m_unprivileged;
+    bool m_relative = false;
     QString m_probe;
 };
 
@@ -271,6 +303,9 @@ void TestGuard::badLock_data()
     QTest::newRow("garbage") << int(Garbage) << true;
     QTest::newRow("file nobody may write (umask 0222)") << int(ReadOnlyFile) << true;
     QTest::newRow("link to a file that can be made") << int(LinkToMakeableFile) << true;
+    QTest::newRow("file nobody may read (umask 0777)") << int(UnreadableFile) << true;
+    // Ignored, as a relative XDG_RUNTIME_DIR is to be: not a lock per folder.
+    QTest::newRow("relative runtime folder") << int(RelativeRuntime) << true;
     QTest::newRow("directory") << int(Directory) << false;
     QTest::newRow("link into a missing folder") << int(LinkIntoNowhere) << false;
     QTest::newRow("fifo") << int(Fifo) << false;

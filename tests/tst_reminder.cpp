@@ -1,13 +1,21 @@
 #include "TestSupport.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QThread>
 
 #include <atomic>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
+#include <grp.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -36,7 +44,54 @@ enum Place {
     LinkToDirectory,
     LinkToDevice,
     DanglingLink,
+    Oversized,
 };
+
+// Users the store meets as root: one that a user's session runs as, and one
+// that is another user to it and has no account at all.
+constexpr uid_t kUser = 65534;
+constexpr uid_t kOtherUser = 4242;
+
+bool runningAsRoot() { return ::geteuid() == 0; }
+
+// Runs body in a child process, as the given user, and gives its exit
+// status: -1 when it has not ended within ten seconds (it is killed then),
+// so that a store that waits for ever fails the test instead of stopping it.
+int inChild(const std::function<int()> &body, uid_t user = ::geteuid())
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (user != ::geteuid() && (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0))
+            ::_exit(126);
+        ::_exit(body());
+    }
+    if (pid < 0)
+        return -2;
+    int status = 0;
+    QDeadlineTimer deadline(10000);
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (deadline.hasExpired()) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return -1;
+        }
+        QThread::msleep(10);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
 
 // The kind of thing at a path, links not followed: "file", "link", "fifo"...
 QString kindOf(const QString &path)
@@ -129,6 +184,12 @@ private Q_SLOTS:
     void storeLocation();
     void storeAtPath_data();
     void storeAtPath();
+    void storeWithoutHome_data();
+    void storeWithoutHome();
+    void lockBesideTheFile_data();
+    void lockBesideTheFile();
+    void linkOwner_data();
+    void linkOwner();
 };
 
 void TestReminder::reminder_data()
@@ -271,6 +332,8 @@ void TestReminder::storeAtPath_data()
     QTest::newRow("link to a device") << int(LinkToDevice) << false;
     // A link to a file that is not there may lead anywhere; it is left alone.
     QTest::newRow("dangling link") << int(DanglingLink) << false;
+    // Larger than anything the store writes: not read, and kept as it is.
+    QTest::newRow("file larger than 64 KiB") << int(Oversized) << false;
 }
 
 void TestReminder::storeAtPath()
@@ -285,6 +348,7 @@ void TestReminder::storeAtPath()
     const auto linkTo = [&](const char *to) { return ::symlink(to, QFile::encodeName(path).constData()) == 0; };
 
     QString fifo;
+    QByteArray kept; // what the file at the path holds and must go on holding
     switch (place) {
     case LinkToFile:
     case LinkToLinkToFile: {
@@ -342,6 +406,10 @@ void TestReminder::storeAtPath()
     case DanglingLink:
         QVERIFY(linkTo("kept/target"));
         break;
+    case Oversized:
+        kept = "[Settings]\nDuration=2026-12-01\n" + QByteArray(64 * 1024, ';');
+        writeFile(path, kept);
+        break;
     }
     const QStringList before = kindsIn(dir.path()) + kindsIn(dir.filePath(QStringLiteral("kept")));
     const QString linkBefore = QFileInfo(path).symLinkTarget();
@@ -367,10 +435,195 @@ void TestReminder::storeAtPath()
         QVERIFY2(!watch->stop(), "the store opened the FIFO");
     QCOMPARE(kindsIn(dir.path()) + kindsIn(dir.filePath(QStringLiteral("kept"))), before);
     QCOMPARE(QFileInfo(path).symLinkTarget(), linkBefore);
+    if (!kept.isEmpty())
+        QVERIFY(contentOf(path) == kept);
     if (usable) {
         QCOMPARE(QSettings(target, QSettings::IniFormat).value(QStringLiteral("Settings/Duration")).toString(),
                  QStringLiteral("2026-12-11"));
     }
+}
+
+void TestReminder::storeWithoutHome_data()
+{
+    // Without a usable HOME the store is the one in the account's home; with
+    // no account either, it lives in memory and makes no folder anywhere.
+    QTest::addColumn<QByteArray>("home"); // null for unset
+    QTest::addColumn<bool>("account");
+    QTest::newRow("HOME unset") << QByteArray() << true;
+    QTest::newRow("HOME empty") << QByteArray("") << true;
+    QTest::newRow("HOME relative") << QByteArray("home") << true;
+    QTest::newRow("HOME unset, no account") << QByteArray() << false;
+}
+
+void TestReminder::storeWithoutHome()
+{
+    QFETCH(QByteArray, home);
+    QFETCH(bool, account);
+    if (!account && (!runningAsRoot() || ::getpwuid(kOtherUser)))
+        QSKIP("needs root and a user id without an account");
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    });
+    qunsetenv("XDG_CONFIG_HOME");
+    if (home.isNull())
+        qunsetenv("HOME");
+    else
+        qputenv("HOME", home);
+    const QString name = QCoreApplication::applicationName();
+
+    if (account) {
+        const passwd *entry = ::getpwuid(::geteuid());
+        QVERIFY(entry);
+        SettingsStore store;
+        QCOMPARE(store.fileName(), QFile::decodeName(entry->pw_dir) + QStringLiteral("/.config/") + name
+                     + QLatin1Char('/') + name + QStringLiteral(".ini"));
+        return;
+    }
+    const int status = inChild(
+        [] {
+            SettingsStore store;
+            if (!store.fileName().isEmpty())
+                return 1;
+            store.setValue(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-10"));
+            return store.value(QStringLiteral("Settings"), QStringLiteral("Duration")) == QLatin1String("2026-12-10")
+                ? 0
+                : 2;
+        },
+        kOtherUser);
+    QCOMPARE(status, 0);
+}
+
+enum LockPlace { LockFifo, LockLinkToFifo, LockDirectory };
+
+void TestReminder::lockBesideTheFile_data()
+{
+    // What lies at the lock's usual place beside the settings file: the
+    // store neither waits for it nor touches it, and writes all the same.
+    QTest::addColumn<int>("lock");
+    QTest::newRow("fifo") << int(LockFifo);
+    QTest::newRow("link to a fifo") << int(LockLinkToFifo);
+    QTest::newRow("directory that cannot be removed") << int(LockDirectory);
+}
+
+void TestReminder::lockBesideTheFile()
+{
+    QFETCH(int, lock);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    const QByteArray lockName = QFile::encodeName(path + QStringLiteral(".lock"));
+    switch (lock) {
+    case LockFifo:
+        QCOMPARE(::mkfifo(lockName.constData(), 0600), 0);
+        break;
+    case LockLinkToFifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+        QCOMPARE(::symlink("fifo", lockName.constData()), 0);
+        break;
+    case LockDirectory:
+        QVERIFY(QDir().mkpath(QFile::decodeName(lockName) + QStringLiteral("/inside")));
+        break;
+    }
+    const QStringList before = kindsIn(dir.path());
+
+    const int status = inChild([&path] {
+        SettingsStore store(path);
+        store.setValue(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-10"));
+        return 0;
+    });
+    QCOMPARE(status, 0); // -1: it waited
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Settings/Duration")).toString(),
+             QStringLiteral("2026-12-10"));
+    QStringList after = kindsIn(dir.path());
+    QVERIFY(after.removeOne(QStringLiteral("settings.ini=file")));
+    QCOMPARE(after, before);
+}
+
+enum LinkPlace { FileLink, FolderLink };
+
+void TestReminder::linkOwner_data()
+{
+    // A link is followed only when it is the user's own or root's; root
+    // never writes where a user's link leads, and a user keeps settings
+    // under links of their own.
+    QTest::addColumn<int>("link");
+    QTest::addColumn<uint>("owner"); // of the link
+    QTest::addColumn<uint>("runAs"); // who runs the program and owns what the link leads to
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("as root, the file a user's link to root's") << int(FileLink) << uint(kUser) << 0u << false;
+    QTest::newRow("as root, the folder a user's link to root's") << int(FolderLink) << uint(kUser) << 0u << false;
+    QTest::newRow("as the user, the file their own link") << int(FileLink) << uint(kUser) << uint(kUser) << true;
+    QTest::newRow("as the user, the folder their own link")
+        << int(FolderLink) << uint(kUser) << uint(kUser) << true;
+    QTest::newRow("as the user, the file a link of root's") << int(FileLink) << 0u << uint(kUser) << true;
+    QTest::newRow("as the user, the file another user's link")
+        << int(FileLink) << uint(kOtherUser) << uint(kUser) << false;
+}
+
+void TestReminder::linkOwner()
+{
+    QFETCH(int, link);
+    QFETCH(uint, owner);
+    QFETCH(uint, runAs);
+    QFETCH(bool, usable);
+    if (!runningAsRoot())
+        QSKIP("links of other users can be made only as root");
+    QTemporaryDir base;
+    const auto own = [](const QString &path, uid_t user, mode_t mode) {
+        const QByteArray name = QFile::encodeName(path);
+        return ::lchown(name.constData(), user, user) == 0 && ::chmod(name.constData(), mode) == 0;
+    };
+    QVERIFY(own(base.path(), 0, 0755));
+    const QString home = base.filePath(QStringLiteral("home"));
+    const QString kept = base.filePath(QStringLiteral("kept"));
+    QVERIFY(QDir().mkdir(home) && QDir().mkdir(kept));
+    QVERIFY(own(home, kUser, 0755));
+    QVERIFY(own(kept, runAs, 0755));
+    const QString target = kept + QStringLiteral("/target.ini");
+    const QByteArray content("[Settings]\nDuration=2026-12-01\n");
+    writeFile(target, content);
+    QVERIFY(own(target, runAs, 0640));
+
+    const QString config = home + QStringLiteral("/config");
+    const QByteArray linkName = QFile::encodeName(link == FileLink ? config + QStringLiteral("/settings.ini") : config);
+    const char *linkTarget = link == FileLink ? "../../kept/target.ini" : "../kept";
+    if (link == FileLink) {
+        QVERIFY(QDir().mkdir(config));
+        QVERIFY(own(config, kUser, 0755));
+    }
+    QCOMPARE(::symlink(linkTarget, linkName.constData()), 0);
+    QCOMPARE(::lchown(linkName.constData(), owner, owner), 0);
+    // Through the folder link the store makes a new file in the folder.
+    const QString path = link == FileLink ? config + QStringLiteral("/settings.ini") : config + QStringLiteral("/new.ini");
+    const QString behind = link == FileLink ? target : kept + QStringLiteral("/new.ini");
+    const QStringList before = kindsIn(kept);
+
+    const int status = inChild(
+        [&path] {
+            SettingsStore store(path);
+            const QString first = store.value(QStringLiteral("Settings"), QStringLiteral("Duration"));
+            store.setValue(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-11"));
+            if (store.value(QStringLiteral("Settings"), QStringLiteral("Duration")) != QLatin1String("2026-12-11"))
+                return 13;
+            return first == QLatin1String("2026-12-01") ? 10 : first.isEmpty() ? 11 : 12;
+        },
+        runAs);
+    // What the store read first: the file behind a link it followed.
+    QCOMPARE(status, usable && link == FileLink ? 10 : 11);
+    QCOMPARE(kindOf(QFile::decodeName(linkName)), QStringLiteral("link"));
+    if (usable) {
+        QCOMPARE(QSettings(behind, QSettings::IniFormat).value(QStringLiteral("Settings/Duration")).toString(),
+                 QStringLiteral("2026-12-11"));
+        return;
+    }
+    QCOMPARE(kindsIn(kept), before);
+    QCOMPARE(contentOf(target), content);
+    struct stat status2 {
+    };
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &status2), 0);
+    QCOMPARE(status2.st_uid, uid_t(runAs));
 }
 
 QVO_TEST_MAIN(TestReminder)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include <csignal>
 #include <cstring>
 
 void installFontSubstitutes()
@@ -48,4 +49,18 @@ void installStyle()
 {
     // The application takes the style over and deletes it at the end.
     QApplication::setStyle(new SharedPaletteStyle);
+}
+
+void surviveClosedOutput()
+{
+#ifdef Q_OS_UNIX
+    // A handler that does nothing rather than SIG_IGN: an ignored signal
+    // stays ignored in the programs we start (the browser), a handler does not.
+    struct sigaction action {
+    };
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGPIPE, &action, nullptr);
+#endif
 }

@@ -21,3 +21,8 @@ QByteArray preferredPlatform(int argc, const char *const *argv);
 // The style every window is drawn with: the platform's own, with the push
 // buttons of all windows sharing their cached faces.
 void installStyle();
+
+// A warning written to a stderr whose reader has gone (a launcher or a
+// terminal that went away) must not end the run: the write fails instead.
+// Call first thing in main.
+void surviveClosedOutput();

@@ -13,6 +13,8 @@
 
 int main(int argc, char *argv[])
 {
+    // A closed stderr (or stdout, for --help) must never end the program.
+    surviveClosedOutput();
     // Before QApplication, which needs a display: --help and --version work
     // anywhere, and a second copy's message is not shown for them.
     if (const std::optional<int> status = handleCommandLine(argc, argv))

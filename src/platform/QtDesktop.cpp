@@ -76,7 +76,15 @@ QString QtDesktop::lockFilePath()
 {
     // Qt hands back no folder when neither the user's runtime folder nor the
     // one it would make in its place can be used; the guard then cannot check.
+    // A relative XDG_RUNTIME_DIR is to be ignored: it would put the lock in
+    // whatever folder the program was started from.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const bool relative = !runtime.isEmpty() && !runtime.startsWith('/');
+    if (relative)
+        qunsetenv("XDG_RUNTIME_DIR");
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (relative)
+        qputenv("XDG_RUNTIME_DIR", runtime);
     if (dir.isEmpty())
         return QString();
     return dir + QLatin1Char('/') + executableName() + QStringLiteral(".lock");

@@ -13,6 +13,24 @@ namespace {
 
 QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+// A lock file of ours that we may not even read (mode 000): a copy that
+// holds it still holds the lock on this very file, so it is opened all the
+// same, with read permission granted for the moment of the open and taken
+// back after. A new file in its place would not meet that copy's lock.
+int openOwnUnreadable(const QByteArray &name, int flags)
+{
+    struct stat status {
+    };
+    if (::lstat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid())
+        return -1;
+    const mode_t mode = status.st_mode & 07777;
+    if (::chmod(name.constData(), mode | S_IRUSR) != 0)
+        return -1;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | flags);
+    ::chmod(name.constData(), mode);
+    return fd;
+}
+
 } // namespace
 
 SingleCopyGuard::~SingleCopyGuard()
@@ -48,6 +66,8 @@ SingleCopyGuard::Outcome SingleCopyGuard::claim(const QString &path)
         // umask, or on a read-only folder) locks just as well when read.
         fd = ::open(name.constData(), O_RDONLY | kFlags);
     }
+    if (fd < 0 && (openError == EACCES || openError == EPERM))
+        fd = openOwnUnreadable(name, kFlags);
     if (fd < 0)
         return unchecked(path + QStringLiteral(": ") + reason(openError));
 

@@ -6,9 +6,14 @@
 #     windowclose): the program never runs on without a window a person can
 #     see or use; with none left it ends, with status 0, and the next start
 #     shows its main window;
+#   - another X client unmaps one of its windows (xdotool windowunmap): a
+#     window comes back on screen, a message box or the about window is
+#     dismissed;
 #   - the settings file is a FIFO: the program starts all the same;
 #   - the refer-a-friend form is filled to the limit of every box: the whole
-#     address reaches the browser (a fake xdg-open that writes it down).
+#     address reaches the browser (a fake xdg-open that writes it down);
+#   - stderr is a pipe whose reader has gone: the warnings Qt writes there (no
+#     XDG_RUNTIME_DIR at start-up, no browser for a link) do not end the run.
 #
 # Each case starts the program afresh, with a home, configuration and runtime
 # folder of its own, on an X display with a window manager of its own: when a
@@ -26,7 +31,9 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 SITE_ADDRESS=https://www.velmoraware.example
 CASES=(main_window_destroyed result_window_destroyed hidden_main_window_destroyed about_window_destroyed
-    settings_file_is_a_fifo refer_a_friend_past_every_limit)
+    main_window_unmapped result_window_unmapped farewell_window_unmapped update_question_unmapped
+    modal_box_unmapped about_window_unmapped
+    settings_file_is_a_fifo refer_a_friend_past_every_limit closed_stderr_at_start closed_stderr_mid_run)
 arguments=()
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -116,6 +123,103 @@ about_window_destroyed() {
     ended_with 0 "closing the farewell window"
 }
 
+# --- another X client unmaps our windows -------------------------------------
+# box_window: the id of the program's message box (captioned with the
+# program's name alone) on screen; fails when there is none.
+box_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$APP_PID" --name 'QV Orbalin' 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "QV Orbalin" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# unmap WINDOW: takes the window off the screen as another client would.
+unmap() {
+    xdotool windowunmap --sync "$1"
+}
+
+# leave MAIN: closes the main window, then the farewell window; the run ends.
+leave() {
+    keys "$1" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+main_window_unmapped() {
+    step "the main window unmapped: it comes back on screen"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    unmap "$main"
+    leave "$(await $MAIN_W "the main window again")"
+}
+
+result_window_unmapped() {
+    step "the result window unmapped: it comes back on screen"
+    start_program
+    result=$(draw "$(await $MAIN_W "the main window")")
+    unmap "$result"
+    result=$(await $DISPLAY_W "the result window again")
+    keys "$result" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+farewell_window_unmapped() {
+    step "the farewell window unmapped: it comes back on screen"
+    start_program
+    keys "$(await $MAIN_W "the main window")" alt+F4
+    unmap "$(await $FAREWELL_W "the farewell window")"
+    keys "$(await $FAREWELL_W "the farewell window again")" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+update_question_unmapped() {
+    step "the update question unmapped: it counts as No, and the main window comes"
+    mkdir -p "$XDG_CONFIG_HOME/qv-orbalin"
+    printf '[Settings]\nDuration=2000-01-01\n' >"$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini"
+    start_program
+    wait_for $TIMEOUT box_window || fail "the update question did not appear"
+    unmap "$(box_window)"
+    main=$(await $MAIN_W "the main window")
+    [ ! -s "$URLS" ] || fail "a page was opened: $(cat "$URLS")"
+    leave "$main"
+}
+
+modal_box_unmapped() {
+    step "a message box unmapped: it is dismissed, and the main window takes the mouse again"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    click "$main" 281 $(($(menu_height "$main" $MAIN_H) + 304)) # Find, with nothing ticked
+    wait_for $TIMEOUT box_window || fail "the message box did not appear"
+    unmap "$(box_window)"
+    # Gone for good once the main window takes the clicks of a draw again.
+    result=$(draw "$main")
+    keys "$result" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+about_window_unmapped() {
+    step "the about window unmapped: it is dismissed, and the main window takes the mouse again"
+    start_program
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+h a
+    unmap "$(await $ABOUT_W "the about window")"
+    wait_for $TIMEOUT eval '! window_of_width $ABOUT_W --all' || fail "the about window stayed"
+    result=$(draw "$main")
+    keys "$result" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
 # --- the settings file ------------------------------------------------------
 settings_file_is_a_fifo() {
     step "the settings file is a FIFO: the program starts all the same"
@@ -128,6 +232,44 @@ settings_file_is_a_fifo() {
     keys "$farewell" alt+F4
     ended_with 0 "closing the farewell window"
     [ -p "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini" ] || fail "the FIFO was replaced"
+}
+
+# --- a closed stderr ----------------------------------------------------------
+# start_with_closed_stderr [ENV-ARGUMENTS...]: the program, in an environment
+# with these changes and without a browser on PATH, its stderr a pipe whose
+# reader has gone (a launcher or a terminal that went away).
+start_with_closed_stderr() {
+    local program
+    program=$(command -v "${app_command[0]}")
+    mkdir -p "$WORK/nobrowser"
+    step "starting $program with stderr a pipe nobody reads"
+    env "$@" PATH="$WORK/nobrowser" /usr/bin/perl -e \
+        'pipe(my $r, my $w) or die "pipe: $!"; close $r; open(STDERR, ">&", $w) or die "dup: $!"; exec @ARGV' \
+        "$program" "${app_command[@]:1}" >>"$WORK/app.log" &
+    APP_PID=$!
+}
+
+closed_stderr_at_start() {
+    step "stderr closed, no XDG_RUNTIME_DIR: the warning at start-up does not end the run"
+    mkdir -p "$WORK/tmp$CASE"
+    start_with_closed_stderr -u XDG_RUNTIME_DIR TMPDIR="$WORK/tmp$CASE"
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
+}
+
+closed_stderr_mid_run() {
+    step "stderr closed: a link that finds no browser does not end the run"
+    start_with_closed_stderr
+    main=$(await $MAIN_W "the main window")
+    keys "$main" alt+h v # Visit Us Online
+    app_running || fail "the program ended after the link"
+    keys "$main" alt+F4
+    farewell=$(await $FAREWELL_W "the farewell window")
+    keys "$farewell" alt+F4
+    ended_with 0 "closing the farewell window"
 }
 
 # --- the refer-a-friend form -------------------------------------------------
