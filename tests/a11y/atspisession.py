@@ -91,6 +91,9 @@ class Session:
         return data.decode().strip()
 
     def stop(self):
+        # Which of them had ended before they were asked to, and how.
+        self.ended = [(name, process.returncode) for name, process in self.processes
+                      if process.poll() is not None]
         for name, process in reversed(self.processes):
             if process.poll() is None:
                 process.terminate()
@@ -101,10 +104,13 @@ class Session:
                     process.wait()
 
     def logs(self):
-        for name, _ in self.processes:
-            path = os.path.join(self.work, name + ".log")
-            if os.path.getsize(path):
-                print("---", name + ".log")
+        """The end of every log the session wrote: its processes' and what a test kept."""
+        for name, status in getattr(self, "ended", []):
+            print("--- %s had ended by itself, status %s" % (name, status))
+        for name in sorted(f for f in os.listdir(self.work) if f.endswith(".log")):
+            path = os.path.join(self.work, name)
+            if os.path.isfile(path) and os.path.getsize(path):
+                print("---", name)
                 with open(path, errors="replace") as log:
                     print("".join(log.readlines()[-60:]))
 

@@ -194,9 +194,19 @@ def start_speech(session):
     with open(os.path.join(preferences, "orca-customizations.py"), "w") as custom:
         custom.write(ORCA_CUSTOMIZATION)
     speech = Speech(os.path.join(work, "orca-debug.out"))
-    session.start("orca", ["orca", "--replace", "--user-prefs", preferences, "--debug-file", speech.path], env=env)
-    speech.wait_for(contains("Screen reader on."), "Orca did not start speaking")
+    # Not --replace: that ends every other Orca of this user on the machine,
+    # another session's included.
+    session.start("orca", ["orca", "--user-prefs", preferences, "--debug-file", speech.path], env=env)
+    # Orca takes its time to start on a busy machine: it loads much Python.
+    speech.wait_for(contains("Screen reader on."), "Orca did not start speaking", timeout=90)
     return speech
+
+
+def keep_digest(debug, digest):
+    """What Orca heard and said, from its debug file, for the logs a failed run shows."""
+    wanted = re.compile(r"OBJECT EVENT:|SPEECH OUTPUT:|KEYBOARD_EVENT|keyval_name|DEFAULT:|locusOfFocus|Skipping")
+    with open(debug, errors="replace") as log, open(digest, "w") as out:
+        out.writelines(line for line in log if wanted.search(line))
 
 
 # --- the walk ------------------------------------------------------------------------------------------------
@@ -378,11 +388,15 @@ def main():
 
         step("starting '%s'" % exec_line)
         session.app = session.start("app", command, env=session.env)
-        main_window(listener)
-        result_window(listener, egyptian, indian)
-        about_window(listener)
-        farewell_window(listener, urls)
-        refer_a_friend(listener, urls)
+        try:
+            main_window(listener)
+            result_window(listener, egyptian, indian)
+            about_window(listener)
+            farewell_window(listener, urls)
+            refer_a_friend(listener, urls)
+        except Fatal:
+            keep_digest(listener.speech.path, os.path.join(session.work, "orca-heard.log"))
+            raise
         step("Alt+X ends the program")
         listener.access_key("x")
         try:
