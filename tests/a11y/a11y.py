@@ -10,9 +10,13 @@ real keys (xdotool):
   - the main window lists its controls as they are read on the screen, top to
     bottom, then left to right, and shows one of its two offers;
   - Enter on a focused tradition box draws nothing and shows no message;
-  - after a draw of the Arabian tradition the panel on top is the only panel
-    showing, and it names the drawn symbol, its picture and its whole
-    description; one offer shows; a screen reader can press the banner link;
+  - after a draw of the Arabian and the Indian tradition the Arabian panel on
+    top is the only panel showing, and it names the drawn symbol, its picture
+    and its whole description; one offer shows; a screen reader can press the
+    banner link; the Indian button then brings the Indian panel to the front,
+    and what the program's events said makes it the only one showing (the
+    test reads through libatspi's cache, kept by the events it listens to, as
+    a screen reader's model is);
   - Enter in a box of the refer-a-friend form submits nothing;
   - the farewell window's Exit key ends the program with status 0.
 
@@ -94,16 +98,42 @@ def check_enter_on_a_box(session, app, main):
 
 
 def draw_arabian(session, app, main):
-    step("drawing a symbol of the Arabian tradition")
-    box = named(main, "check box", CAPTIONS[5])[0]
-    press_until(session, ["Tab"], lambda: has(box, Atspi.StateType.FOCUSED), "Tab did not reach the Arabian box")
-    press_until(session, ["space"], lambda: has(box, Atspi.StateType.CHECKED), "Space did not tick the box")
+    step("drawing symbols of the Arabian and the Indian tradition")
+    for index, presses in ((5, 1), (0, 5)):
+        box = named(main, "check box", CAPTIONS[index])[0]
+        for _ in range(presses - 1):
+            key(session, "Tab")
+        press_until(session, ["Tab"], lambda: has(box, Atspi.StateType.FOCUSED),
+                    "Tab did not reach the %s box" % TRADITIONS[index])
+        press_until(session, ["space"], lambda: has(box, Atspi.StateType.CHECKED), "Space did not tick the box")
     button = named(main, "push button", "Find My Good luck Symbol")[0]
-    press_until(session, ["shift+Tab", "shift+Tab"], lambda: has(button, Atspi.StateType.FOCUSED),
-                "Shift+Tab did not reach Find My Good luck Symbol")
+    press_until(session, ["Tab"], lambda: has(button, Atspi.StateType.FOCUSED),
+                "Tab did not reach Find My Good luck Symbol")
     # A focused button takes Enter.
     return press_until(session, ["Return"], lambda: next((w for w in windows(app) if named(w, "push button", "Back")),
                                                           None), "Enter on Find My Good luck Symbol showed no results")
+
+
+def panels_on_view(result):
+    return [a.get_name() for a in descendants(result)
+            if a.get_name() in CAPTIONS and a.get_role_name() == "panel" and showing(a)]
+
+
+def check_panel_switch(session, app, result, indian_texts):
+    """The Indian button brings its panel to the front: read from what the events said since the last look."""
+    step("bringing the Indian panel to the front")
+    button = named(result, "push button", CAPTIONS[0])[0]
+    press_until(session, ["Tab"], lambda: has(button, Atspi.StateType.FOCUSED), "Tab did not reach the Indian button")
+    key(session, "space")
+    try:
+        poll(lambda: panels_on_view(result) == [CAPTIONS[0]], "", timeout=5)
+    except Fatal:
+        check(False, "after the Indian button the panels on view are %s, the eye sees only the Indian one"
+              % panels_on_view(result))
+        return
+    indian = next(p for p in descendants(result) if p.get_name() == CAPTIONS[0] and p.get_role_name() == "panel")
+    names = [a.get_name() for a in descendants(indian) if showing(a)]
+    check(any(n in indian_texts for n in names), "the Indian panel on view names no Indian symbol: %s" % names)
 
 
 def check_result_window(session, app, result, urls, arabian_texts):
@@ -186,6 +216,8 @@ def main():
     # The two Arabian symbols and their descriptions, as the catalog has them.
     arabian_texts = json.loads(subprocess.run([args.catalog_texts, "5"], check=True, capture_output=True,
                                               text=True).stdout)
+    indian_texts = json.loads(subprocess.run([args.catalog_texts, "0"], check=True, capture_output=True,
+                                             text=True).stdout)
     if len(arabian_texts) != 2:
         print("FAIL: the catalog lists %d Arabian symbols, not 2" % len(arabian_texts), file=sys.stderr)
         return 1
@@ -206,6 +238,7 @@ def main():
         result = draw_arabian(session, app, main_window)
         wait_active(result, "the result window never became active")
         check_result_window(session, app, result, urls, arabian_texts)
+        check_panel_switch(session, app, result, indian_texts)
         step("Esc on the result window")
         press_until(session, ["Escape"], lambda: not any(named(w, "push button", "Back") for w in windows(app)),
                     "Esc did not close the result window")

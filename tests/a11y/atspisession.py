@@ -202,7 +202,8 @@ def has(accessible, state):
 
 
 def showing(accessible):
-    return has(accessible, Atspi.StateType.SHOWING)
+    """On view, as a screen reader decides it: both showing and visible."""
+    return has(accessible, Atspi.StateType.SHOWING) and has(accessible, Atspi.StateType.VISIBLE)
 
 
 def children(accessible):
@@ -222,12 +223,22 @@ def named(root, role, name=None):
     return [a for a in descendants(root) if a.get_role_name() == role and (name is None or a.get_name() == name)]
 
 
+_listener = None
+
+
 def find_application(pid):
     # One connection for the whole run, with libatspi's cache as a screen
     # reader has it: what it reads once it keeps, and it learns of changes
     # only from the program's events (pumped in poll()). A program that
     # leaves an event out is read stale, as a screen reader would read it.
     desktop = Atspi.get_desktop(0)
+    desktop.set_cache_mask(Atspi.Cache.ALL)
+    # A screen reader listens to these; libatspi keeps its cache by them.
+    global _listener
+    _listener = Atspi.EventListener.new(lambda event: None)
+    for kind in ("object:state-changed", "object:children-changed", "object:property-change", "object:text-changed",
+                 "object:text-caret-moved", "focus:", "window:"):
+        _listener.register(kind)
 
     def application():
         for app in children(desktop):
@@ -235,7 +246,9 @@ def find_application(pid):
                 return app
         return None
 
-    return poll(application, "the program never appeared on the accessibility bus")
+    app = poll(application, "the program never appeared on the accessibility bus")
+    app.set_cache_mask(Atspi.Cache.ALL)
+    return app
 
 
 def windows(app):
