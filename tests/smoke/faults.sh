@@ -70,8 +70,8 @@ draw() {
     await $DISPLAY_W "the result window"
 }
 
-
 # --- another X client destroys our windows ---------------------------------
+
 main_window_destroyed() {
     step "the main window destroyed: the run ends, and the next start shows its main window"
     start_program
@@ -117,10 +117,7 @@ about_window_destroyed() {
     xdotool windowclose "$about"
     wait_for $TIMEOUT eval '! window_of_width $ABOUT_W --all' || fail "the about window stayed"
     result=$(draw "$main")
-    keys "$result" alt+F4
-    farewell=$(await $FAREWELL_W "the farewell window")
-    keys "$farewell" alt+F4
-    ended_with 0 "closing the farewell window"
+    leave "$result"
 }
 
 # --- another X client unmaps our windows -------------------------------------
@@ -142,9 +139,11 @@ unmap() {
     xdotool windowunmap --sync "$1"
 }
 
-# leave MAIN: closes the main window, then the farewell window; the run ends.
+# leave WINDOW: closes a working window, then the farewell window it leads
+# to; the run must end with status 0.
 leave() {
     keys "$1" alt+F4
+    local farewell
     farewell=$(await $FAREWELL_W "the farewell window")
     keys "$farewell" alt+F4
     ended_with 0 "closing the farewell window"
@@ -164,10 +163,7 @@ result_window_unmapped() {
     result=$(draw "$(await $MAIN_W "the main window")")
     unmap "$result"
     result=$(await $DISPLAY_W "the result window again")
-    keys "$result" alt+F4
-    farewell=$(await $FAREWELL_W "the farewell window")
-    keys "$farewell" alt+F4
-    ended_with 0 "closing the farewell window"
+    leave "$result"
 }
 
 farewell_window_unmapped() {
@@ -200,10 +196,7 @@ modal_box_unmapped() {
     unmap "$(box_window)"
     # Gone for good once the main window takes the clicks of a draw again.
     result=$(draw "$main")
-    keys "$result" alt+F4
-    farewell=$(await $FAREWELL_W "the farewell window")
-    keys "$farewell" alt+F4
-    ended_with 0 "closing the farewell window"
+    leave "$result"
 }
 
 about_window_unmapped() {
@@ -214,10 +207,7 @@ about_window_unmapped() {
     unmap "$(await $ABOUT_W "the about window")"
     wait_for $TIMEOUT eval '! window_of_width $ABOUT_W --all' || fail "the about window stayed"
     result=$(draw "$main")
-    keys "$result" alt+F4
-    farewell=$(await $FAREWELL_W "the farewell window")
-    keys "$farewell" alt+F4
-    ended_with 0 "closing the farewell window"
+    leave "$result"
 }
 
 # --- the settings file ------------------------------------------------------
@@ -227,10 +217,7 @@ settings_file_is_a_fifo() {
     mkfifo "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini"
     start_program
     main=$(await $MAIN_W "the main window")
-    keys "$main" alt+F4
-    farewell=$(await $FAREWELL_W "the farewell window")
-    keys "$farewell" alt+F4
-    ended_with 0 "closing the farewell window"
+    leave "$main"
     [ -p "$XDG_CONFIG_HOME/qv-orbalin/qv-orbalin.ini" ] || fail "the FIFO was replaced"
 }
 
@@ -254,10 +241,7 @@ closed_stderr_at_start() {
     mkdir -p "$WORK/tmp$CASE"
     start_with_closed_stderr -u XDG_RUNTIME_DIR TMPDIR="$WORK/tmp$CASE"
     main=$(await $MAIN_W "the main window")
-    keys "$main" alt+F4
-    farewell=$(await $FAREWELL_W "the farewell window")
-    keys "$farewell" alt+F4
-    ended_with 0 "closing the farewell window"
+    leave "$main"
 }
 
 closed_stderr_mid_run() {
@@ -266,10 +250,7 @@ closed_stderr_mid_run() {
     main=$(await $MAIN_W "the main window")
     keys "$main" alt+h v # Visit Us Online
     app_running || fail "the program ended after the link"
-    keys "$main" alt+F4
-    farewell=$(await $FAREWELL_W "the farewell window")
-    keys "$farewell" alt+F4
-    ended_with 0 "closing the farewell window"
+    leave "$main"
 }
 
 # --- the refer-a-friend form -------------------------------------------------
