@@ -223,12 +223,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 
 void install()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
     QAccessible::installFactory(&factory);
-    followVisibility();
+    followControls();
 }
 
 void setControlledBy(QLabel *label, QWidget *controller)

@@ -119,9 +119,9 @@ void FormWindow::setVisible(bool visible)
     // window moves its focus on to the next control, which would otherwise
     // hold it when the window comes back.
     if (visible && !isVisible()) {
-        QWidget *focus = m_focusWhenHidden;
+        QWidget *focus = m_focusWhenHidden ? m_focusWhenHidden.data() : focusWidget();
         if (!focus || !focus->isEnabled() || focus->focusPolicy() == Qt::NoFocus)
-            focus = focusWidget() && m_focusWhenHidden.isNull() ? focusWidget() : m_tabOrder.firstFocusable();
+            focus = m_tabOrder.firstFocusable();
         if (focus)
             focus->setFocus();
     } else if (!visible && isVisible()) {

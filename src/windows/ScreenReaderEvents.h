@@ -9,15 +9,18 @@ class QWidget;
 // reads a control's states and texts once and from then on follows events;
 // Qt 6.4 tells it when a control starts or stops showing but never that it
 // became visible (so a control that was hidden when first read stays
-// "invisible" for good), and it sends a changed description as a reference
-// to the control instead of the text, which a screen reader cannot speak.
+// "invisible" for good), it tells of a text box's new focus only after what
+// the box did on taking it, and it sends a changed description as a
+// reference to the control instead of the text, which a screen reader
+// cannot speak.
 // Nothing is sent while no assistive technology listens.
 namespace accessibility {
 
-// Starts sending, for every control of the program's windows, the visible
-// and showing states whenever it is shown or hidden. Calling it again does
-// nothing.
-void followVisibility();
+// Starts following the program's controls for a listening screen reader:
+// their visible and showing states whenever they are shown or hidden, and a
+// text box's focus told before anything its taking the focus changes.
+// Calling it again does nothing.
+void followControls();
 
 // Sets the accessible description of a control and tells a listening screen
 // reader the new text. An unchanged description sends nothing.

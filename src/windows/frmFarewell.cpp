@@ -7,8 +7,6 @@
 #include "links/SiteAddress.h"
 #include "platform/Desktop.h"
 
-#include <QAccessible>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -277,18 +275,6 @@ void frmFarewell::GotFocus(const TextBox &box)
     ClearPlaceholder(box);
 }
 
-void frmFarewell::deliverDueFocus()
-{
-    QWidget *due = m_focusDue;
-    m_focusDue = nullptr;
-    if (!due || !due->hasFocus())
-        return;
-    QFocusEvent focusIn(QEvent::FocusIn, m_focusDueReason);
-    m_deliveringFocus = true;
-    QCoreApplication::sendEvent(due, &focusIn);
-    m_deliveringFocus = false;
-}
-
 void frmFarewell::LostFocus(const TextBox &box)
 {
     ShowPlaceholder(box);
@@ -323,39 +309,14 @@ bool frmFarewell::eventFilter(QObject *watched, QEvent *event)
 
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (QAccessible::isActive() && !m_deliveringFocus) {
-            // Qt tells a screen reader of the new focus only after this event,
-            // and what the box does on taking the focus (its placeholder goes,
-            // its text is selected, its caret moves) would reach the screen
-            // reader first: it takes the first of those for the focus moving
-            // and then drops the real move as old news, and the box is entered
-            // in silence. So the box gets the event once Qt has told of the
-            // focus, or before the first thing the user does in it, whichever
-            // comes first.
-            m_focusDue = box->widget;
-            m_focusDueReason = static_cast<QFocusEvent *>(event)->reason();
-            QMetaObject::invokeMethod(this, &frmFarewell::deliverDueFocus, Qt::QueuedConnection);
-            return true;
-        }
         if (isFocusMoveInsideWindow(event))
             GotFocus(*box);
         break;
     case QEvent::FocusOut:
-        if (m_focusDue == box->widget)
-            m_focusDue = nullptr; // it never knew it had the focus, and still shows what it showed
         if (isFocusMoveInsideWindow(event))
             LostFocus(*box);
         break;
-    case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
-    case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::DragEnter:
-    case QEvent::Drop:
-        deliverDueFocus();
-        if (event->type() != QEvent::KeyPress)
-            break;
         if (watched == m_txtEmail && txtEmail_KeyPress(static_cast<QKeyEvent *>(event)))
             return true;
         if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(static_cast<QKeyEvent *>(event)))

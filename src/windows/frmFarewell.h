@@ -2,7 +2,6 @@
 
 #include "FormWindow.h"
 
-#include <QPointer>
 #include <QStringList>
 #include <array>
 
@@ -67,7 +66,6 @@ private:
     void ShowPlaceholder(const TextBox &box);
     void GotFocus(const TextBox &box);
     void LostFocus(const TextBox &box);
-    void deliverDueFocus();
     // Whether the key is refused: an e-mail address holds no space.
     bool txtEmail_KeyPress(const QKeyEvent *event);
     bool txtFriendEmail_KeyPress(const QKeyEvent *event);
@@ -85,8 +83,4 @@ private:
     QLineEdit *m_txtFriendName = nullptr;
     QLineEdit *m_txtFriendEmail = nullptr;
     std::array<TextBox, 5> m_boxes{};
-    // A box just entered that is yet to be told so (see eventFilter).
-    QPointer<QWidget> m_focusDue;
-    Qt::FocusReason m_focusDueReason = Qt::OtherFocusReason;
-    bool m_deliveringFocus = false;
 };
